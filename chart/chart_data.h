@@ -1,0 +1,103 @@
+#pragma once
+// The chart's data: settings, axes and the ordered list of line series with their points.
+// Nothing here paints; chart_painter.h draws a ChartData onto any QPainter and
+// chart_widget.h adds the mouse interaction.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace chart {
+
+struct ChartPoint {
+    double x = 0;
+    double y = 0;
+    QColor color;
+    QString label;
+};
+
+class LineSeries {
+public:
+    LineSeries(QString name, QString title, QColor seriesColor);
+
+    const QString& name() const { return name_; }
+    const QString& title() const { return title_; }
+    QColor seriesColor() const { return seriesColor_; }
+    bool lineVisible() const { return lineVisible_; }
+    void setLineVisible(bool on);
+    bool shade3D() const { return shade3D_; }
+    void setShade3D(bool on);
+
+    // Points, always sorted by x ascending; equal x keep the order of adding.
+    const std::vector<ChartPoint>& points() const { return points_; }
+    void clear();
+    // Inserts after every point whose x <= the new x, searching from the end (appending is
+    // constant time); returns the index where the point now stands.
+    int addPoint(double x, double y, const QColor& color, const QString& label = {});
+
+    // Called after every change (set by the owning ChartData).
+    void setChangedCallback(std::function<void()> onChanged) { onChanged_ = std::move(onChanged); }
+
+private:
+    void changed() const;
+
+    QString name_;
+    QString title_;
+    QColor seriesColor_;
+    bool lineVisible_ = true;
+    bool shade3D_ = true;
+    std::vector<ChartPoint> points_;
+    std::function<void()> onChanged_;
+};
+
+struct Axis {
+    QString title;
+    QFont titleFont;  // defaults to the chart's default axis-title font ("Arial" 11 px, black)
+    QColor titleColor = Qt::black;
+    bool automatic = true;  // automatic: exactly min..max of all points; 0..0 without points
+    double minimum = 0;     // fixed range (automatic == false)
+    double maximum = 0;
+    double increment = 0;   // fixed label increment; 0 = choose a spacing that does not overlap
+    QColor gridColor{128, 128, 128};
+};
+
+struct ChartSettings {
+    QStringList title;  // lines drawn centred above the plot; an empty line still takes a line
+    QFont titleFont;    // default "Arial" 11 px
+    QColor titleColor = Qt::blue;
+    bool view3D = false;
+    QColor background;  // default: the desktop's button-face colour
+    QColor bottomWallColor = Qt::white;
+    QColor leftWallColor{255, 255, 128};
+    Axis bottomAxis;
+    Axis leftAxis;
+    bool animatedZoom = false;
+};
+
+// The whole chart content. Series order is fixed at creation and decides the drawing order,
+// the legend order and, in 3-D, the depth order.
+class ChartData {
+public:
+    ChartData();
+
+    ChartSettings& settings() { return settings_; }
+    const ChartSettings& settings() const { return settings_; }
+
+    LineSeries& addSeries(const QString& name, const QString& title, const QColor& seriesColor);
+    LineSeries* series(const QString& name);  // nullptr if there is none by that name
+    const std::vector<std::unique_ptr<LineSeries>>& seriesList() const { return series_; }
+
+    // Called (coalescing is the widget's business) whenever a series changes.
+    void setChangedCallback(std::function<void()> onChanged);
+
+private:
+    ChartSettings settings_;
+    std::vector<std::unique_ptr<LineSeries>> series_;
+    std::function<void()> onChanged_;
+};
+
+}  // namespace chart
