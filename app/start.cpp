@@ -1,0 +1,29 @@
+#include "app/start.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QStyleFactory>
+
+#include "app/ui/desktop.h"
+#include "app/ui/fonts.h"
+#include "app/ui/form.h"
+#include "app/window_set.h"
+
+namespace app {
+
+int run(int argc, char** argv) {
+    QApplication application(argc, argv);
+    // One look for every window and button of the program.
+    if (QStyle* const skin = QStyleFactory::create(QStringLiteral("Fusion")))
+        application.setStyle(skin);
+    application.setQuitOnLastWindowClosed(false);  // only closing the main window ends it
+    application.setWindowIcon(QIcon(QStringLiteral(":/assets/heart.png")));
+    ui::installFontSubstitutes();
+
+    ui::QtDesktop desktop;
+    const WindowSet windows(desktop);
+    windows.mainWindow()->Show();
+    return QApplication::exec();
+}
+
+}  // namespace app

@@ -1,0 +1,59 @@
+#pragma once
+// The controls that windows are made of, and the one routine that builds a window's controls
+// from its table.
+
+#include <QImage>
+#include <QLabel>
+#include <QWidget>
+#include <functional>
+
+#include "app/ui/form_spec.h"
+
+namespace ui {
+
+// A label that reports clicks, mouse moves over it and the mouse leaving it.
+class Label : public QLabel {
+    Q_OBJECT
+  public:
+    explicit Label(QWidget* parent = nullptr);
+  signals:
+    void clicked();
+    void mouseMoved();
+    void mouseLeft();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+  private:
+    bool pressed_ = false;
+};
+
+// A picture drawn unscaled from the box's top-left corner and clipped to the box.
+class PictureBox : public QWidget {
+    Q_OBJECT
+  public:
+    explicit PictureBox(QWidget* parent = nullptr);
+    void setImage(const QImage& image);
+    const QImage& image() const { return image_; }
+  signals:
+    void clicked();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    QImage image_;
+};
+
+// Makes the widget of a Custom row; the table builder places it and sets its name.
+using CustomFactory = std::function<QWidget*(QWidget* parent, const ControlSpec& spec)>;
+
+// Creates every control of the table on the window in table order (a later row is drawn over
+// an earlier one where they overlap), with geometry, text, font, cursor and tab order.
+void buildControls(QWidget* window, const ControlTable& table, const CustomFactory& custom = {});
+
+}  // namespace ui

@@ -1,0 +1,41 @@
+#pragma once
+// Everything that leaves the program's own windows: the modal message and error boxes and
+// handing a web address to the desktop. Windows reach them only through this interface, so
+// tests put a recording double in place of the real desktop.
+
+#include <QString>
+#include <QUrl>
+
+namespace ui {
+
+class Desktop {
+  public:
+    virtual ~Desktop() = default;
+    // Plain message box: the text, no icon, one OK button, the application title as caption.
+    virtual void showMessage(const QString& text) = 0;
+    // Error box for an error that ended an event handler: the message with the full stop of
+    // errorBoxText(), a stop icon, one OK button, the application title as caption.
+    virtual void showError(const QString& message) = 0;
+    // Asks the desktop to open the address in the default browser; returns at once, the
+    // result is ignored.
+    virtual void openUrl(const QUrl& url) = 0;
+};
+
+// The real desktop: QMessageBox and QDesktopServices.
+class QtDesktop final : public Desktop {
+  public:
+    void showMessage(const QString& text) override;
+    void showError(const QString& message) override;
+    void openUrl(const QUrl& url) override;
+};
+
+// The error's message with a full stop appended, unless it is empty or already ends in a full
+// stop or a character of a smaller code (control characters, space, ASCII ! to -).
+QString errorBoxText(const QString& message);
+
+// The program sets no title of its own: the caption of its boxes is the program file's name
+// without folder, cut at its first full stop, first character kept and the rest lower case.
+QString applicationTitle(const QString& programPath);
+QString applicationTitle();  // of the running program
+
+}  // namespace ui

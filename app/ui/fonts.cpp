@@ -1,0 +1,36 @@
+#include "app/ui/fonts.h"
+
+namespace ui {
+
+const std::vector<FontMapping>& fontMappings() {
+    // Liberation fonts are metric-compatible with Arial and Times New Roman, so captions keep
+    // their designed widths; MS Sans Serif is an Arial-like sans. Segoe Print is an informal
+    // hand, drawn with Andika; Segoe Script with the chancery script Z003. All cover Cyrillic.
+    static const std::vector<FontMapping> mappings{
+        {"MS Sans Serif", "Liberation Sans"},
+        {"Arial", "Liberation Sans"},
+        {"Times New Roman", "Liberation Serif"},
+        {"Segoe Print", "Andika"},
+        {"Segoe Script", "Z003"},
+    };
+    return mappings;
+}
+
+void installFontSubstitutes() {
+    for (const FontMapping& m : fontMappings()) {
+        QFont::insertSubstitutions(
+            QString::fromLatin1(m.designed),
+            {QString::fromLatin1(m.replacement), QStringLiteral("DejaVu Sans")});
+    }
+}
+
+QFont makeFont(const FontSpec& spec) {
+    QFont font(QString::fromLatin1(spec.family));
+    font.setPixelSize(spec.px);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+}  // namespace ui

@@ -1,0 +1,25 @@
+#pragma once
+// The fonts the windows are designed with are Windows fonts; on this desktop each is drawn
+// with a free font that covers Cyrillic, chosen here and nowhere else.
+
+#include <QFont>
+#include <QString>
+
+#include "app/ui/form_spec.h"
+
+namespace ui {
+
+struct FontMapping {
+    const char* designed;     // the family named in the window layouts
+    const char* replacement;  // the free family that the set-up installs
+};
+
+// The substitutions, in one table.
+const std::vector<FontMapping>& fontMappings();
+
+// Registers the substitutions with Qt; call once after the application object exists.
+void installFontSubstitutes();
+
+QFont makeFont(const FontSpec& spec);
+
+}  // namespace ui

@@ -1,0 +1,111 @@
+#include "app/ui/form.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <exception>
+
+#include "app/ui/controls.h"
+#include "app/ui/desktop.h"
+#include "app/ui/fonts.h"
+
+namespace ui {
+
+namespace {
+
+// The frame of a Windows window around its client area, used to turn a designed outer size
+// into a client size before the desktop has framed the window.
+constexpr QSize kAssumedFrame{16, 39};
+
+Qt::WindowFlags frameFlags(bool resizable) {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                            Qt::WindowCloseButtonHint;
+    if (resizable) flags |= Qt::WindowMaximizeButtonHint;
+    return flags;
+}
+
+}  // namespace
+
+Form::Form(const FormSpec& spec, Desktop& desktop) : spec_(spec), desktop_(desktop) {
+    setObjectName(QString::fromLatin1(spec.name));
+    setWindowFlags(frameFlags(spec.resizable));
+    setWindowTitle(QString::fromUtf8(spec.caption));
+    setFont(makeFont(spec.windowFont));
+    if (spec.background) {
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, *spec.background);
+        setPalette(pal);
+        setAutoFillBackground(true);
+    }
+    const QSize client = spec.sizeIs == SizeIs::Outer ? spec.size - kAssumedFrame : spec.size;
+    if (spec.resizable) {
+        resize(client);
+    } else {
+        setFixedSize(client);
+    }
+    move(spec.position);
+}
+
+void Form::placeFirstTime() {
+    move(spec_.position);
+    if (spec_.sizeIs == SizeIs::Outer) {
+        // Now that the desktop has framed the window, make the outer size the designed one.
+        const QSize frame = frameGeometry().size() - geometry().size();
+        resize(spec_.size - frame);
+    }
+}
+
+void Form::Show() {
+    const bool first = !shownBefore_;
+    shownBefore_ = true;
+    if (first) move(spec_.position);
+    if (isMinimized()) showNormal();
+    show();
+    if (first) placeFirstTime();
+    raise();
+    activateWindow();
+}
+
+void Form::Close() { close(); }
+
+void Form::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (endProgram_) endProgram_();
+}
+
+void Form::setMainWindowAction(std::function<void()> endProgram) {
+    endProgram_ = std::move(endProgram);
+}
+
+void Form::setHandler(const QString& name, std::function<void()> handler) {
+    handlers_[name] = std::move(handler);
+}
+
+bool Form::hasHandler(const QString& name) const { return handlers_.contains(name); }
+
+void Form::invoke(const QString& name) {
+    const auto it = handlers_.find(name);
+    if (it == handlers_.end()) return;
+    try {
+        it->second();
+    } catch (const std::exception& e) {
+        desktop_.showError(QString::fromUtf8(e.what()));
+    } catch (...) {
+        desktop_.showError(QString());
+    }
+}
+
+void Form::connectClick(const QString& controlName, const QString& handlerName) {
+    QWidget* const widget = control(controlName);
+    Q_ASSERT_X(widget, "Form::connectClick", qPrintable(controlName));
+    if (auto* const button = qobject_cast<QAbstractButton*>(widget)) {
+        connect(button, &QAbstractButton::clicked, this,
+                [this, handlerName] { invoke(handlerName); });
+    } else if (auto* const label = qobject_cast<Label*>(widget)) {
+        connect(label, &Label::clicked, this, [this, handlerName] { invoke(handlerName); });
+    } else if (auto* const picture = qobject_cast<PictureBox*>(widget)) {
+        connect(picture, &PictureBox::clicked, this, [this, handlerName] { invoke(handlerName); });
+    }
+}
+
+}  // namespace ui
