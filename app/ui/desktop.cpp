@@ -12,6 +12,13 @@ QString errorBoxText(const QString& message) {
     return message + QLatin1Char('.');
 }
 
+QString boxDisplayText(const QString& text) {
+    // A pasted megabyte must still give a box that fits on the screen and can be closed.
+    constexpr qsizetype kKeep = 80;
+    if (text.size() <= 2 * kKeep + 1) return text;
+    return text.left(kKeep) + QChar(0x2026) + text.right(kKeep);
+}
+
 QString applicationTitle(const QString& programPath) {
     QString name = QFileInfo(programPath).fileName();
     const qsizetype dot = name.indexOf(QLatin1Char('.'));
@@ -26,7 +33,7 @@ namespace {
 
 // A box modal to the whole program: while it is open no other window can be reached.
 void showBox(QMessageBox::Icon icon, const QString& text) {
-    QMessageBox box(icon, applicationTitle(), text, QMessageBox::Ok);
+    QMessageBox box(icon, applicationTitle(), boxDisplayText(text), QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

@@ -33,6 +33,10 @@ class QtDesktop final : public Desktop {
 // stop or a character of a smaller code (control characters, space, ASCII ! to -).
 QString errorBoxText(const QString& message);
 
+// What a box shows of a text: the whole text, unless it is so long that the box would no
+// longer fit on the screen; then its start and its end with an ellipsis between them.
+QString boxDisplayText(const QString& text);
+
 // The program sets no title of its own: the caption of its boxes is the program file's name
 // without folder, cut at its first full stop, first character kept and the rest lower case.
 QString applicationTitle(const QString& programPath);

@@ -70,6 +70,18 @@ class TestUiKit : public QObject {
         QCOMPARE(ui::applicationTitle(path), title);
     }
 
+    void aLongTextIsShortenedVisiblyInTheMiddle() {
+        const QString shortText = QString(161, QLatin1Char('7'));
+        QCOMPARE(ui::boxDisplayText(shortText), shortText);
+        const QString pasted =
+            "'" + QString(1 << 20, QLatin1Char('1')) + "' is not a valid floating point value.";
+        const QString shown = ui::boxDisplayText(pasted);
+        QVERIFY(shown.size() <= 161);
+        QVERIFY(shown.startsWith("'111"));
+        QVERIFY(shown.endsWith("111' is not a valid floating point value."));
+        QVERIFY(shown.contains(QChar(0x2026)));
+    }
+
     void anErrorEscapingAHandlerIsShownAndTheProgramGoesOn() {
         testing_support::RecordingDesktop desktop;
         ui::Form form({.name = "FormX", .caption = "x", .size = {200, 100}}, desktop);
