@@ -13,6 +13,9 @@
 
 namespace chart {
 
+// "Arial" at the given character height in pixels, the chart's text font.
+QFont chartFont(int pixelSize = 11);
+
 struct ChartPoint {
     double x = 0;
     double y = 0;
@@ -21,7 +24,7 @@ struct ChartPoint {
 };
 
 class LineSeries {
-public:
+  public:
     LineSeries(QString name, QString title, QColor seriesColor);
 
     const QString& name() const { return name_; }
@@ -42,7 +45,7 @@ public:
     // Called after every change (set by the owning ChartData).
     void setChangedCallback(std::function<void()> onChanged) { onChanged_ = std::move(onChanged); }
 
-private:
+  private:
     void changed() const;
 
     QString name_;
@@ -61,7 +64,7 @@ struct Axis {
     bool automatic = true;  // automatic: exactly min..max of all points; 0..0 without points
     double minimum = 0;     // fixed range (automatic == false)
     double maximum = 0;
-    double increment = 0;   // fixed label increment; 0 = choose a spacing that does not overlap
+    double increment = 0;  // fixed label increment; 0 = choose a spacing that does not overlap
     QColor gridColor{128, 128, 128};
 };
 
@@ -81,20 +84,26 @@ struct ChartSettings {
 // The whole chart content. Series order is fixed at creation and decides the drawing order,
 // the legend order and, in 3-D, the depth order.
 class ChartData {
-public:
+  public:
     ChartData();
+    // Series report changes through a callback bound to this object, so it stays in place.
+    ChartData(const ChartData&) = delete;
+    ChartData& operator=(const ChartData&) = delete;
 
     ChartSettings& settings() { return settings_; }
     const ChartSettings& settings() const { return settings_; }
 
     LineSeries& addSeries(const QString& name, const QString& title, const QColor& seriesColor);
     LineSeries* series(const QString& name);  // nullptr if there is none by that name
+    const LineSeries* series(const QString& name) const;
+    // Removes the points of every series.
+    void clearAllSeries();
     const std::vector<std::unique_ptr<LineSeries>>& seriesList() const { return series_; }
 
     // Called (coalescing is the widget's business) whenever a series changes.
     void setChangedCallback(std::function<void()> onChanged);
 
-private:
+  private:
     ChartSettings settings_;
     std::vector<std::unique_ptr<LineSeries>> series_;
     std::function<void()> onChanged_;

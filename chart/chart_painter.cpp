@@ -1,0 +1,269 @@
+// Drawing a chart, in the order: background, title, legend, walls and frame, axes with labels
+// and grid, then the series in list order.
+
+#include "chart/chart_painter.h"
+
+#include <QFontMetrics>
+#include <QPolygon>
+#include <cmath>
+
+#include "chart/chart_metrics.h"
+#include "chart/segment_clip.h"
+
+namespace chart {
+
+namespace {
+
+using namespace metrics;
+
+QPoint rounded(QPointF p) {
+    return QPoint(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y())));
+}
+
+void drawBackground(QPainter& painter, const QRect& rect, const QColor& background) {
+    painter.fillRect(rect, background);
+    // A thin raised edge: light above and left, dark below and right.
+    painter.setPen(Qt::white);
+    painter.drawLine(rect.topLeft(), rect.topRight());
+    painter.drawLine(rect.topLeft(), rect.bottomLeft());
+    painter.setPen(QColor(160, 160, 160));
+    painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+    painter.drawLine(rect.topRight(), rect.bottomRight());
+}
+
+void drawTitle(QPainter& painter, const ChartGeometry& g, const ChartSettings& settings) {
+    painter.setFont(settings.titleFont);
+    painter.setPen(settings.titleColor);
+    const QFontMetrics fm(settings.titleFont);
+    const int centre = (g.plot.left() + g.plot.right() + g.depth) / 2;
+    int top = g.titleTop;
+    for (const QString& line : settings.title) {
+        painter.drawText(centre - fm.horizontalAdvance(line) / 2, top + fm.ascent(), line);
+        top += g.titleLineHeight;
+    }
+}
+
+void drawLegend(QPainter& painter, const ChartGeometry& g, const ChartData& data) {
+    if (g.legendBox.isNull()) {
+        return;
+    }
+    const QRect& box = g.legendBox;
+    painter.fillRect(box.translated(kLegendShadow, kLegendShadow), Qt::black);
+    painter.fillRect(box, Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.setFont(legendFont());
+    const bool view3D = data.settings().view3D;
+    for (const LegendRow& row : g.legendRows) {
+        const LineSeries& series = *data.seriesList()[row.seriesIndex];
+        if (view3D) {
+            painter.setPen(series.lineVisible() ? QPen(Qt::black) : QPen(Qt::NoPen));
+            painter.setBrush(series.seriesColor());
+            painter.drawRect(row.sample.adjusted(0, 0, -1, -1));
+            painter.setBrush(Qt::NoBrush);
+        } else if (series.lineVisible()) {
+            painter.setPen(series.seriesColor());
+            const int y = row.sample.center().y();
+            painter.drawLine(row.sample.left(), y, row.sample.right(), y);
+        }
+        painter.setPen(Qt::black);
+        painter.drawText(row.text, series.title());
+    }
+}
+
+void drawWalls(QPainter& painter, const ChartGeometry& g, const ChartSettings& settings) {
+    const QRect& p = g.plot;
+    const int d = g.depth;
+    painter.setPen(Qt::black);
+    if (d > 0) {
+        painter.setBrush(settings.bottomWallColor);
+        painter.drawPolygon(
+            QPolygon({p.bottomLeft(), p.bottomRight(), p.bottomRight() + QPoint(d, -d),
+                      p.bottomLeft() + QPoint(d, -d)}));
+        painter.setBrush(settings.leftWallColor);
+        painter.drawPolygon(QPolygon({p.bottomLeft(), p.topLeft(), p.topLeft() + QPoint(d, -d),
+                                      p.bottomLeft() + QPoint(d, -d)}));
+        painter.setBrush(Qt::NoBrush);
+    }
+    // The frame: of the plot in 2-D, of the back plane in 3-D.
+    const QRect back = p.translated(d, -d);
+    painter.drawRect(back.left(), back.top(), back.width() - 1, back.height() - 1);
+}
+
+QPen gridPen(const QColor& color) {
+    QPen pen(color, 0, Qt::DotLine);
+    return pen;
+}
+
+void drawAxes(QPainter& painter, const ChartGeometry& g, const ChartSettings& settings) {
+    const QRect& p = g.plot;
+    const int d = g.depth;
+    const QFontMetrics fm(labelFont());
+    const QPen tickPen(QColor(128, 128, 128));
+
+    // Grid first, so that ticks and labels stay clean.
+    painter.setPen(gridPen(settings.leftAxis.gridColor));
+    for (const double v : g.leftLabels) {
+        const int y = static_cast<int>(std::lround(g.leftMap.toPixel(v)));
+        if (y <= p.top() || y >= p.bottom()) {
+            continue;
+        }
+        if (d > 0) {
+            painter.drawLine(p.left() + 1, y - 1, p.left() + d - 1, y - d + 1);
+        }
+        painter.drawLine(p.left() + d + 1, y - d, p.right() + d - 1, y - d);
+    }
+    painter.setPen(gridPen(settings.bottomAxis.gridColor));
+    for (const double v : g.bottomLabels) {
+        const int x = static_cast<int>(std::lround(g.bottomMap.toPixel(v)));
+        if (x <= p.left() || x >= p.right()) {
+            continue;
+        }
+        if (d > 0) {
+            painter.drawLine(x + 1, p.bottom() - 1, x + d - 1, p.bottom() - d + 1);
+        }
+        painter.drawLine(x + d, p.bottom() - d - 1, x + d, p.top() - d + 1);
+    }
+
+    painter.setFont(labelFont());
+    for (const double v : g.leftLabels) {
+        const int y = static_cast<int>(std::lround(g.leftMap.toPixel(v)));
+        painter.setPen(tickPen);
+        painter.drawLine(p.left() - kTickLength, y, p.left() - 1, y);
+        const QString text = formatLabel(v);
+        painter.setPen(Qt::black);
+        painter.drawText(p.left() - kTickLength - kLabelGap - fm.horizontalAdvance(text),
+                         y - fm.height() / 2 + fm.ascent(), text);
+    }
+    for (const double v : g.bottomLabels) {
+        const int x = static_cast<int>(std::lround(g.bottomMap.toPixel(v)));
+        painter.setPen(tickPen);
+        painter.drawLine(x, p.bottom() + 1, x, p.bottom() + kTickLength);
+        const QString text = formatLabel(v);
+        painter.setPen(Qt::black);
+        painter.drawText(x - fm.horizontalAdvance(text) / 2,
+                         p.bottom() + kTickLength + kLabelGap + fm.ascent(), text);
+    }
+
+    // Axis titles: below the bottom labels, and upward left of the left labels.
+    const Axis& bottom = settings.bottomAxis;
+    if (!bottom.title.isEmpty()) {
+        const QFontMetrics tfm(bottom.titleFont);
+        painter.setFont(bottom.titleFont);
+        painter.setPen(bottom.titleColor);
+        painter.drawText(
+            (p.left() + p.right()) / 2 - tfm.horizontalAdvance(bottom.title) / 2,
+            p.bottom() + kTickLength + kLabelGap + fm.height() + kAxisTitleGap + tfm.ascent(),
+            bottom.title);
+    }
+    const Axis& left = settings.leftAxis;
+    if (!left.title.isEmpty()) {
+        const QFontMetrics tfm(left.titleFont);
+        painter.save();
+        painter.setFont(left.titleFont);
+        painter.setPen(left.titleColor);
+        painter.translate(g.chart.left() + kEdge + kMargin, (p.top() + p.bottom()) / 2);
+        painter.rotate(-90);
+        painter.drawText(-tfm.horizontalAdvance(left.title) / 2, tfm.ascent(), left.title);
+        painter.restore();
+    }
+}
+
+QPointF mapPoint(const ChartGeometry& g, const ChartPoint& point) {
+    return QPointF(g.bottomMap.toPixel(point.x), g.leftMap.toPixel(point.y));
+}
+
+bool samePixel(QPointF a, QPointF b) {
+    return std::round(a.x()) == std::round(b.x()) && std::round(a.y()) == std::round(b.y());
+}
+
+QRectF plotBox(const ChartGeometry& g) {
+    return QRectF(QPointF(g.plot.left(), g.plot.top()), QPointF(g.plot.right(), g.plot.bottom()));
+}
+
+// One pixel wide segments, each in the colour of the point where it ends.
+void drawSeries2D(QPainter& painter, const ChartGeometry& g, const LineSeries& series) {
+    const auto& points = series.points();
+    if (!series.lineVisible() || points.size() < 2) {
+        return;
+    }
+    const QRectF box = plotBox(g);
+    QColor penColor = Qt::transparent;
+    QPointF previous = mapPoint(g, points.front());
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        const QPointF current = mapPoint(g, points[i]);
+        if (!samePixel(previous, current)) {
+            if (const auto part = clipSegment(previous, current, box)) {
+                if (points[i].color != penColor) {
+                    penColor = points[i].color;
+                    painter.setPen(QPen(penColor, 0));
+                }
+                painter.drawLine(rounded(part->first), rounded(part->second));
+            }
+        }
+        previous = current;
+    }
+}
+
+// Ribbons across the series' slice of the depth, filled with the colour of the end point.
+void drawSeries3D(QPainter& painter, const ChartGeometry& g, const LineSeries& series, int index,
+                  int count) {
+    const auto& points = series.points();
+    if (points.size() < 2) {
+        return;
+    }
+    // The first series lies at the back, the last at the front.
+    const double front = g.depth * static_cast<double>(count - 1 - index) / count;
+    const double back = g.depth * static_cast<double>(count - index) / count;
+    const QPointF toFront(front, -front);
+    const QPointF toBack(back, -back);
+    const QRectF box = plotBox(g);
+    painter.setPen(series.lineVisible() ? QPen(Qt::black, 0) : QPen(Qt::NoPen));
+    QPointF previous = mapPoint(g, points.front());
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        const QPointF current = mapPoint(g, points[i]);
+        if (!samePixel(previous, current)) {
+            if (const auto part = clipSegment(previous, current, box)) {
+                const auto& [a, b] = *part;
+                QColor fill = points[i].color;
+                // A rising ribbon shows its underside: darker where shading is on.
+                if (series.shade3D() && std::round(b.y()) < std::round(a.y())) {
+                    fill = fill.darker(150);
+                }
+                painter.setBrush(fill);
+                const QPoint quad[4] = {rounded(a + toFront), rounded(b + toFront),
+                                        rounded(b + toBack), rounded(a + toBack)};
+                painter.drawPolygon(quad, 4);
+            }
+        }
+        previous = current;
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
+}  // namespace
+
+void paintChart(QPainter& painter, const QRect& rect, const ChartData& data,
+                const ViewState& view) {
+    const ChartGeometry g = chartGeometry(rect, data, view);
+    const ChartSettings& settings = data.settings();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    drawBackground(painter, rect, settings.background);
+    drawTitle(painter, g, settings);
+    drawLegend(painter, g, data);
+    drawWalls(painter, g, settings);
+    drawAxes(painter, g, settings);
+    const auto& list = data.seriesList();
+    const int count = static_cast<int>(list.size());
+    for (int i = 0; i < count; ++i) {
+        if (settings.view3D) {
+            drawSeries3D(painter, g, *list[i], i, count);
+        } else {
+            drawSeries2D(painter, g, *list[i]);
+        }
+    }
+    painter.restore();
+}
+
+}  // namespace chart
