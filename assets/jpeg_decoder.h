@@ -1,0 +1,21 @@
+#pragma once
+// JPEG pictures decoded with libjpeg. A damaged or truncated file is reported as an error
+// instead of ending the program.
+
+#include <QByteArrayView>
+#include <QImage>
+#include <stdexcept>
+
+namespace assets {
+
+class JpegError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// Decodes a whole JPEG file held in memory into an RGB image. Throws JpegError when the data
+// is not a complete, valid JPEG stream; libjpeg warnings (such as premature end of data) count
+// as errors, so a truncated file never yields a half-grey picture.
+QImage decodeJpeg(QByteArrayView data);
+
+}  // namespace assets

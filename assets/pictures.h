@@ -1,0 +1,43 @@
+#pragma once
+// The pictures that the windows show, built into the program as resources.
+
+#include <QImage>
+#include <QSize>
+#include <vector>
+
+namespace assets {
+
+enum class Picture {
+    CirculatorySystem,  // title window
+    Figure1,            // theory page 1: the elastic-reservoir model
+    Figure2,            // theory page 2: pressure and ejection rate over the cardiac cycle
+    Figure3,            // theory page 5: diastolic decay of the aortic pressure
+    Equation2,          // theory page 3
+    Equation3,
+    Equation4,
+    Equation5,
+    Equation6,
+    Equations7And8,
+    Equations9And10,  // theory page 4
+    KhanAcademyLogo,  // links window
+};
+
+struct PictureFile {
+    Picture picture;
+    const char* resource;  // Qt resource path
+    QSize size;            // size of the picture in pixels
+};
+
+// Every picture of the program, with its resource and its size.
+const std::vector<PictureFile>& pictureFiles();
+
+const PictureFile& pictureFile(Picture picture);
+
+// Reads and decodes one picture; throws JpegError if its data is damaged. Each window loads its
+// own pictures once, when it is created at start-up.
+QImage loadPicture(Picture picture);
+
+// The application icon: a human heart on a transparent background.
+inline constexpr const char* kIconResource = ":/assets/heart.png";
+
+}  // namespace assets
