@@ -10,12 +10,12 @@
 namespace model {
 
 class FloatError : public std::runtime_error {
-public:
+  public:
     enum class Kind { InvalidOperation, DivisionByZero, Overflow };
     explicit FloatError(Kind kind);
     Kind kind() const noexcept { return kind_; }
 
-private:
+  private:
     Kind kind_;
 };
 
@@ -44,7 +44,7 @@ extern const CardiacCycleTiming kForm22Timing;  // te 0.23, sMax 0.6, ...
 using CyclePointSink = std::function<void(int piece, int curve, double x, double P)>;
 
 // Two heart beats for three (X, C) curves; every point goes to the sink in a fixed order.
-void RunCardiacCycle(const CardiacCycleTiming& timing, double Qmax, double X1, double C1,
-                     double X2, double C2, double X3, double C3, const CyclePointSink& sink);
+void RunCardiacCycle(const CardiacCycleTiming& timing, double Qmax, double X1, double C1, double X2,
+                     double C2, double X3, double C3, const CyclePointSink& sink);
 
 }  // namespace model
