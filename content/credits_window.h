@@ -1,5 +1,5 @@
 #pragma once
-// Placeholder windows: frame only, until their content is built.
+// The credits window: who prepared the lab work. Static text only.
 
 #include "app/ui/form.h"
 
@@ -8,4 +8,5 @@ class TForm30 : public ui::Form {
   public:
     explicit TForm30(ui::Desktop& desktop);
     static const ui::FormSpec& formSpec();
+    static const ui::ControlTable& controlTable();
 };

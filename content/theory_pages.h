@@ -1,5 +1,6 @@
 #pragma once
-// Placeholder windows: frame only, until their content is built.
+// The five theory pages: the elastic-reservoir model of the aorta, the derivation of its
+// equation C·dP/dt + P/R = Q(t) and its solution for the diastole.
 
 #include "app/ui/form.h"
 
@@ -8,6 +9,7 @@ class TForm4 : public ui::Form {
   public:
     explicit TForm4(ui::Desktop& desktop);
     static const ui::FormSpec& formSpec();
+    static const ui::ControlTable& controlTable();
 };
 
 class TForm5 : public ui::Form {
@@ -15,6 +17,7 @@ class TForm5 : public ui::Form {
   public:
     explicit TForm5(ui::Desktop& desktop);
     static const ui::FormSpec& formSpec();
+    static const ui::ControlTable& controlTable();
 };
 
 class TForm6 : public ui::Form {
@@ -22,6 +25,7 @@ class TForm6 : public ui::Form {
   public:
     explicit TForm6(ui::Desktop& desktop);
     static const ui::FormSpec& formSpec();
+    static const ui::ControlTable& controlTable();
 };
 
 class TForm7 : public ui::Form {
@@ -29,6 +33,7 @@ class TForm7 : public ui::Form {
   public:
     explicit TForm7(ui::Desktop& desktop);
     static const ui::FormSpec& formSpec();
+    static const ui::ControlTable& controlTable();
 };
 
 class TForm8 : public ui::Form {
@@ -36,4 +41,5 @@ class TForm8 : public ui::Form {
   public:
     explicit TForm8(ui::Desktop& desktop);
     static const ui::FormSpec& formSpec();
+    static const ui::ControlTable& controlTable();
 };

@@ -1,5 +1,10 @@
 #include "content/title_window.h"
 
+#include <QPushButton>
+
+#include "app/ui/controls.h"
+#include "content/window_content.h"
+
 const ui::FormSpec& TForm1::formSpec() {
     static const ui::FormSpec spec{.name = "Form1",
                                    .caption = "Модель гемодинамики сосудистого русла",
@@ -11,4 +16,54 @@ const ui::FormSpec& TForm1::formSpec() {
     return spec;
 }
 
-TForm1::TForm1(ui::Desktop& desktop) : ui::Form(formSpec(), desktop) {}
+const ui::ControlTable& TForm1::controlTable() {
+    using ui::ControlKind, ui::CursorKind, ui::FontSpec;
+    static const FontSpec aim{"Times New Roman", 21};
+    static const ui::ControlTable table{
+        {ControlKind::Label,
+         "Label2",
+         {40, 40, 0, 0},
+         "Модель гемодинамики сосудистого русла",
+         FontSpec{"Segoe Print", 21, true}},
+        {ControlKind::Label,
+         "Label3",
+         {104, 112, 0, 0},
+         "Цель работы:",
+         FontSpec{"Segoe Print", 16, false, false, true}},
+        {ControlKind::Label,
+         "Label4",
+         {32, 160, 0, 0},
+         "  1. Ознакомиться с основами гемодинамики.",
+         aim},
+        {ControlKind::WrapLabel,
+         "Label5",
+         {32, 224, 420, 0},
+         "  2. Научиться составлять математическую модель, описывающую кровоток в эластичном "
+         "сосуде.",
+         aim},
+        {ControlKind::WrapLabel,
+         "Label6",
+         {32, 328, 396, 0},
+         "  3. Исследовать изменение гемодинамических показателей  при изменении одного из "
+         "параметров  системы и научиться сопоставлять их  с процессами в сердечно-сосудистой "
+         "системе.",
+         aim},
+        {ControlKind::Label, "Label1", {880, 600, 0, 0}, "Авторы", {}, -1, CursorKind::Hand},
+        {ControlKind::Picture, "Image2", {528, 0, 401, 601}},
+        {ControlKind::Button,
+         "Button1",
+         {88, 480, 289, 89},
+         "Начать исследование!!!",
+         FontSpec{"MS Sans Serif", 21, true},
+         0,
+         CursorKind::Hand},
+    };
+    return table;
+}
+
+TForm1::TForm1(ui::Desktop& desktop) : ui::Form(formSpec(), desktop) {
+    ui::buildControls(this, controlTable());
+    // The start button is the window's only focus stop; Enter clicks it as Space does.
+    control<QPushButton>(QStringLiteral("Button1"))->setAutoDefault(true);
+    content::showPicture(*this, "Image2", assets::Picture::CirculatorySystem);
+}

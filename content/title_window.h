@@ -1,5 +1,6 @@
 #pragma once
-// Placeholder windows: frame only, until their content is built.
+// The title window and main window: the name and aims of the lab work beside a picture of the
+// circulatory system, the start button and the link to the credits.
 
 #include "app/ui/form.h"
 
@@ -8,4 +9,5 @@ class TForm1 : public ui::Form {
   public:
     explicit TForm1(ui::Desktop& desktop);
     static const ui::FormSpec& formSpec();
+    static const ui::ControlTable& controlTable();
 };

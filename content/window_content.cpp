@@ -1,0 +1,28 @@
+#include "content/window_content.h"
+
+#include <QFontMetricsF>
+#include <QtDebug>
+#include <cmath>
+
+#include "app/ui/controls.h"
+#include "assets/jpeg_decoder.h"
+
+namespace content {
+
+void showPicture(ui::Form& window, const char* boxName, assets::Picture picture) {
+    auto* const box = window.control<ui::PictureBox>(QString::fromLatin1(boxName));
+    Q_ASSERT_X(box, "showPicture", boxName);
+    try {
+        box->setImage(assets::loadPicture(picture));
+    } catch (const assets::JpegError& error) {
+        qWarning("%s.%s: %s", qPrintable(window.objectName()), boxName, error.what());
+    }
+}
+
+QString spacesFor(const QFont& font, int pixels) {
+    const double space = QFontMetricsF(font).horizontalAdvance(QLatin1Char(' '));
+    const int count = space > 0 ? static_cast<int>(std::lround(pixels / space)) : 0;
+    return QString(std::max(count, 0), QLatin1Char(' '));
+}
+
+}  // namespace content

@@ -1,0 +1,20 @@
+#pragma once
+// Helpers shared by the content windows: putting a picture into its box, and the leading spaces
+// with which a caption pushes a line to a given position.
+
+#include <QFont>
+#include <QString>
+
+#include "app/ui/form.h"
+#include "assets/pictures.h"
+
+namespace content {
+
+// Decodes the picture into the named picture box of the window. A damaged picture leaves the box
+// empty (with a warning on the console); the window works without it.
+void showPicture(ui::Form& window, const char* boxName, assets::Picture picture);
+
+// As many spaces as, in this font, come closest to the given width in pixels.
+QString spacesFor(const QFont& font, int pixels);
+
+}  // namespace content
