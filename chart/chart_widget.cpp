@@ -83,7 +83,9 @@ void ChartWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (ended == Drag::Zoom) {
         finishZoomDrag(event->position().toPoint());
     }
-    update();
+    if (!animation_.isActive()) {
+        update();  // an animation paints its own pictures
+    }
 }
 
 void ChartWidget::finishZoomDrag(QPoint end) {

@@ -9,33 +9,43 @@
 
 namespace chart {
 
-// Liang-Barsky: the part of a..b inside `box` (edges included), or nothing.
+// Cohen-Sutherland: the part of a..b inside `box` (edges included), or nothing. Each end is
+// moved onto the edge it lies beyond by interpolating from the other end, which keeps
+// vertical and horizontal lines exact even from ends far away.
 inline std::optional<std::pair<QPointF, QPointF>> clipSegment(QPointF a, QPointF b,
                                                               const QRectF& box) {
-    double t0 = 0;
-    double t1 = 1;
-    const double dx = b.x() - a.x();
-    const double dy = b.y() - a.y();
-    const auto edge = [&](double p, double q) {
-        if (p == 0) {
-            return q >= 0;
-        }
-        const double t = q / p;
-        if (p < 0) {
-            if (t > t1) return false;
-            if (t > t0) t0 = t;
-        } else {
-            if (t < t0) return false;
-            if (t < t1) t1 = t;
-        }
-        return true;
+    enum : int { Left = 1, Right = 2, Top = 4, Bottom = 8 };
+    const auto code = [&](QPointF p) {
+        return (p.x() < box.left()    ? Left
+                : p.x() > box.right() ? Right
+                                      : 0) |
+               (p.y() < box.top()      ? Top
+                : p.y() > box.bottom() ? Bottom
+                                       : 0);
     };
-    if (!edge(-dx, a.x() - box.left()) || !edge(dx, box.right() - a.x()) ||
-        !edge(-dy, a.y() - box.top()) || !edge(dy, box.bottom() - a.y())) {
-        return std::nullopt;
+    int codeA = code(a);
+    int codeB = code(b);
+    for (int guard = 0; guard < 8; ++guard) {
+        if ((codeA | codeB) == 0) {
+            return std::pair{a, b};
+        }
+        if ((codeA & codeB) != 0) {
+            return std::nullopt;
+        }
+        const bool moveA = codeA != 0;
+        const QPointF from = moveA ? b : a;
+        QPointF& p = moveA ? a : b;
+        const int out = moveA ? codeA : codeB;
+        if (out & (Top | Bottom)) {
+            const double y = out & Top ? box.top() : box.bottom();
+            p = QPointF(from.x() + (p.x() - from.x()) * ((y - from.y()) / (p.y() - from.y())), y);
+        } else {
+            const double x = out & Left ? box.left() : box.right();
+            p = QPointF(x, from.y() + (p.y() - from.y()) * ((x - from.x()) / (p.x() - from.x())));
+        }
+        (moveA ? codeA : codeB) = code(p);
     }
-    return std::pair{QPointF(a.x() + t0 * dx, a.y() + t0 * dy),
-                     QPointF(a.x() + t1 * dx, a.y() + t1 * dy)};
+    return std::nullopt;
 }
 
 }  // namespace chart
