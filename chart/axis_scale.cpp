@@ -55,9 +55,10 @@ double ScaleMap::toValue(double pixel) const {
 }
 
 QString formatLabel(double value, const QLocale& locale) {
-    double rounded = std::round(value * 1000) / 1000;
-    if (rounded == 0 || !std::isfinite(rounded)) {
-        rounded = std::isfinite(value) ? 0.0 : value;  // no "-0"
+    // Beyond 1e15 there are no decimals left to round, and value * 1000 could overflow.
+    double rounded = std::abs(value) < 1e15 ? std::round(value * 1000) / 1000 : value;
+    if (rounded == 0) {
+        rounded = 0;  // no "-0"
     }
     QString text = locale.toString(rounded, 'f', 3);
     const QString point = locale.decimalPoint();
@@ -101,6 +102,9 @@ std::vector<double> labelValues(AxisRange range, double increment, double length
         return {lo};  // shown in the middle of the axis
     }
     const double span = hi - lo;
+    if (!std::isfinite(span)) {
+        return {lo, hi};
+    }
     lengthPx = std::max(std::abs(lengthPx), 1.0);
     const double perPixel = span / lengthPx;
 

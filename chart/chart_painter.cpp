@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QPolygon>
+#include <algorithm>
 #include <cmath>
 
 #include "chart/chart_metrics.h"
@@ -170,7 +171,10 @@ void drawAxes(QPainter& painter, const ChartGeometry& g, const ChartSettings& se
 }
 
 QPointF mapPoint(const ChartGeometry& g, const ChartPoint& point) {
-    return QPointF(g.bottomMap.toPixel(point.x), g.leftMap.toPixel(point.y));
+    // Values near the end of the double range may overflow to infinity on the way to pixels.
+    constexpr double kFar = 1e300;
+    return QPointF(std::clamp(g.bottomMap.toPixel(point.x), -kFar, kFar),
+                   std::clamp(g.leftMap.toPixel(point.y), -kFar, kFar));
 }
 
 bool samePixel(QPointF a, QPointF b) {

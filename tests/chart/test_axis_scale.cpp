@@ -131,6 +131,7 @@ void TestAxisScale::labelTexts_data() {
     QTest::newRow("grouping") << english << 1234567.5 << "1,234,567.5";
     QTest::newRow("negative") << english << -2.5 << "-2.5";
     QTest::newRow("no negative zero") << english << -0.0001 << "0";
+    QTest::newRow("huge") << english << 1e20 << "100,000,000,000,000,000,000";
     QTest::newRow("russian decimal comma") << russian << 1.6 << "1,6";
     QTest::newRow("russian grouping")
         << russian << 12345.25 << QString("12") + russian.groupSeparator() + "345,25";

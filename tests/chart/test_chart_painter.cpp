@@ -67,6 +67,8 @@ class TestChartPainter : public QObject {
     void ribbonsIn3D_data();
     void ribbonsIn3D();
     void legendSamplesIn3D();
+    void survivesExtremes_data();
+    void survivesExtremes();
 };
 
 void TestChartPainter::curveInPointColoursLegendInSeriesColour() {
@@ -293,6 +295,44 @@ void TestChartPainter::legendSamplesIn3D() {
     QCOMPARE(pixel(image, filled.topLeft()), QColor(Qt::black));
     // Line off: no outline, so a white sample vanishes in the white legend.
     QCOMPARE(pixel(image, g.legendRows[1].sample.topLeft()), kWhite);
+}
+
+void TestChartPainter::survivesExtremes_data() {
+    QTest::addColumn<bool>("view3D");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<double>("far");
+    for (const bool view3D : {false, true}) {
+        const char* view = view3D ? "3-D" : "2-D";
+        QTest::addRow("%s, tiny image", view) << view3D << QSize(3, 2) << 10.0;
+        QTest::addRow("%s, small image", view) << view3D << QSize(60, 40) << 10.0;
+        QTest::addRow("%s, huge values", view) << view3D << kSize << 1e300;
+        QTest::addRow("%s, huge span", view) << view3D << kSize << 1.7e308;
+    }
+}
+
+void TestChartPainter::survivesExtremes() {
+    QFETCH(bool, view3D);
+    QFETCH(QSize, size);
+    QFETCH(double, far);
+    ChartData data;
+    data.settings().view3D = view3D;
+    data.settings().title = QStringList{"title"};
+    data.settings().leftAxis.title = "p";
+    auto& series = data.addSeries("Series1", "x1", kRed);
+    series.addPoint(-far, 1, kRed);
+    series.addPoint(0, far, kGreen);
+    series.addPoint(1, -far, kBlue);
+    series.addPoint(far, 0, kBlue);
+    const QImage image = render(data, size);
+    QCOMPARE(image.size(), size);
+    // With a fixed window onto the data, the in-range part still shows.
+    fixAxes(data, 2, 10);
+    data.settings().bottomAxis.minimum = -1;
+    const QImage fixed = render(data, size);
+    if (size == kSize) {
+        const ChartGeometry g = geometry(data, size);
+        QVERIFY(near(fixed, at(g, 0.5, 5), view3D ? QColor(Qt::black) : kBlue));
+    }
 }
 
 QTEST_MAIN(TestChartPainter)
