@@ -1,0 +1,132 @@
+// The pictures: each decodes to its designed size, damaged data is an error that the program
+// survives, and a picture box shows its picture unscaled and clipped.
+
+#include <QFile>
+#include <QIcon>
+#include <QPainter>
+#include <QtTest>
+
+#include "app/ui/controls.h"
+#include "assets/jpeg_decoder.h"
+#include "assets/pictures.h"
+
+namespace {
+
+QByteArray resourceBytes(const char* path) {
+    QFile file(QString::fromLatin1(path));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+}  // namespace
+
+class PicturesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void decodesToDesignedSize_data() {
+        QTest::addColumn<QString>("resource");
+        QTest::addColumn<int>("picture");
+        QTest::addColumn<QSize>("size");
+        using assets::Picture;
+        const auto row = [](const char* resource, Picture picture, QSize size) {
+            QTest::newRow(resource)
+                << QString::fromLatin1(resource) << static_cast<int>(picture) << size;
+        };
+        row(":/assets/circulatory_system.jpg", Picture::CirculatorySystem, {400, 600});
+        row(":/assets/figure1.jpg", Picture::Figure1, {631, 289});
+        row(":/assets/figure2.jpg", Picture::Figure2, {643, 415});
+        row(":/assets/figure3.jpg", Picture::Figure3, {435, 394});
+        row(":/assets/equation2.jpg", Picture::Equation2, {83, 32});
+        row(":/assets/equation3.jpg", Picture::Equation3, {117, 41});
+        row(":/assets/equation4.jpg", Picture::Equation4, {123, 39});
+        row(":/assets/equation5.jpg", Picture::Equation5, {113, 37});
+        row(":/assets/equation6.jpg", Picture::Equation6, {123, 42});
+        row(":/assets/equations7_8.jpg", Picture::Equations7And8, {99, 121});
+        row(":/assets/equations9_10.jpg", Picture::Equations9And10, {128, 173});
+        row(":/assets/khan_academy_logo.jpg", Picture::KhanAcademyLogo, {300, 300});
+    }
+    void decodesToDesignedSize() {
+        QFETCH(QString, resource);
+        QFETCH(int, picture);
+        QFETCH(QSize, size);
+        const auto id = static_cast<assets::Picture>(picture);
+        QCOMPARE(QString::fromLatin1(assets::pictureFile(id).resource), resource);
+        const QImage image = assets::loadPicture(id);
+        QCOMPARE(image.size(), size);
+        QCOMPARE(assets::pictureFile(id).size, size);
+    }
+
+    void everyPictureIsListed() { QCOMPARE(assets::pictureFiles().size(), std::size_t{12}); }
+
+    void iconIsTransparentHeart() {
+        const QImage icon(QString::fromLatin1(assets::kIconResource));
+        QCOMPARE(icon.size(), QSize(64, 52));
+        QVERIFY(icon.hasAlphaChannel());
+        QCOMPARE(qAlpha(icon.pixel(0, 51)), 0);   // a corner is transparent
+        QVERIFY(qRed(icon.pixel(32, 34)) > 150);  // the body of the heart is red
+        QCOMPARE(QIcon(QString::fromLatin1(assets::kIconResource)).isNull(), false);
+    }
+
+    // Damaged data is reported as an error; the program goes on and decodes the next picture.
+    void damagedDataIsAnError_data() {
+        QTest::addColumn<QByteArray>("data");
+        const QByteArray whole = resourceBytes(":/assets/figure3.jpg");
+        QTest::newRow("truncated at half") << whole.left(whole.size() / 2);
+        QTest::newRow("truncated header") << whole.left(40);
+        QTest::newRow("without end marker") << whole.left(whole.size() - 2);
+        QTest::newRow("garbage") << QByteArray("this is not a JPEG picture at all", 33);
+        QByteArray noise(4096, '\0');
+        for (int i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 7919 + 13) % 251);
+        QTest::newRow("noise") << noise;
+        QByteArray corrupt = whole;
+        for (qsizetype i = corrupt.size() / 3; i < corrupt.size() / 3 + 64; ++i)
+            corrupt[i] = '\xff';
+        QTest::newRow("corrupt scan") << corrupt;
+        QTest::newRow("empty") << QByteArray();
+    }
+    void damagedDataIsAnError() {
+        QFETCH(QByteArray, data);
+        QVERIFY_THROWS_EXCEPTION(assets::JpegError, assets::decodeJpeg(data));
+        QCOMPARE(assets::loadPicture(assets::Picture::Equation2).size(), QSize(83, 32));
+    }
+
+    void errorCarriesLibjpegMessage() {
+        try {
+            assets::decodeJpeg(QByteArray("garbage!"));
+            QFAIL("no error");
+        } catch (const assets::JpegError& error) {
+            QVERIFY(QByteArray(error.what()).size() > 0);
+        }
+    }
+
+    // A picture larger than its box is cut at the box's right and bottom edges, never scaled.
+    void largerPictureIsClipped() {
+        QImage picture(60, 40, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, qRgb(x * 4, y * 6, (x >= 30 || y >= 20) ? 200 : 0));
+        ui::PictureBox box;
+        box.resize(30, 20);
+        box.setImage(picture);
+        QImage shown(30, 20, QImage::Format_RGB32);
+        shown.fill(Qt::black);
+        box.render(&shown);
+        QCOMPARE(shown, picture.copy(0, 0, 30, 20));
+    }
+
+    // A box larger than its picture shows the picture at its own size from the top-left corner.
+    void smallerPictureIsNotStretched() {
+        const QImage picture = assets::loadPicture(assets::Picture::Equation2);  // 83 x 32
+        ui::PictureBox box;
+        box.resize(100, 50);
+        box.setImage(picture);
+        QImage shown(100, 50, QImage::Format_RGB32);
+        shown.fill(Qt::magenta);
+        box.render(&shown, QPoint(), QRegion(), QWidget::RenderFlags());
+        QCOMPARE(shown.copy(0, 0, 83, 32), picture.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(shown.pixel(90, 40), QColor(Qt::magenta).rgb());
+    }
+};
+
+QTEST_MAIN(PicturesTest)
+#include "test_pictures.moc"
