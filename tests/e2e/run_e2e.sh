@@ -22,14 +22,20 @@ wm=$!
 trap 'kill $wm 2>/dev/null || true; [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true' EXIT
 sleep 0.5
 
-"$program" >"$shots/program.log" 2>&1 &
+# A student under Russian regional settings types the decimal comma.
+LC_NUMERIC=ru_RU.UTF-8 "$program" >"$shots/program.log" 2>&1 &
 app=$!
 
 title="Модель гемодинамики сосудистого русла"
-visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | sort || true; }
+visible() {  # the program's visible windows captioned exactly $1
+  local id
+  for id in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do
+    [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && echo "$id" || true
+  done | sort
+}
 wait_for() {  # wait_for <title> [ids to ignore]; prints the id of a newly visible window
   local name=$1 ignore=${2:-} id
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 300); do
     id=$(comm -13 <(echo "$ignore" | sort) <(visible "$name") | head -n 1)
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
