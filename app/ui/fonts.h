@@ -10,8 +10,9 @@
 namespace ui {
 
 struct FontMapping {
-    const char* designed;     // the family named in the window layouts
-    const char* replacement;  // the free family that the set-up installs
+    const char* designed;              // the family named in the window layouts
+    const char* replacement;           // the free family that the set-up installs
+    int stretch = QFont::Unstretched;  // width of the letters in percent of the replacement's
 };
 
 // The substitutions, in one table.

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QtTest>
 
+#include "app/ui/fonts.h"
 #include "tests/investigations/window_factory.h"
 #include "tests/support/recording_desktop.h"
 
@@ -333,7 +334,10 @@ QColor namedColour(const QString& name) {
 class TestInvestigationLayout : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian)); }
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::Russian));
+        ui::installFontSubstitutes();  // as the program does, so texts have their real widths
+    }
 
     void controls_data() {
         QTest::addColumn<int>("row");
@@ -425,6 +429,29 @@ class TestInvestigationLayout : public QObject {
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), order.front());  // the chart is skipped
+    }
+
+    // Each label, sized to its text in the font the desktop draws, ends before the fields and
+    // the button: a prompt never runs under the field beside it.
+    void labelsStayClearOfFields_data() {
+        QTest::addColumn<QString>("window");
+        for (const QString& name : testing_support::investigationNames()) {
+            QTest::newRow(qPrintable(name)) << name;
+        }
+    }
+    void labelsStayClearOfFields() {
+        QFETCH(QString, window);
+        testing_support::RecordingDesktop desktop;
+        const auto form = makeInvestigation(window, desktop);
+        const auto children = form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (const QWidget* label : children) {
+            if (!qobject_cast<const QLabel*>(label)) continue;
+            for (const QWidget* other : children) {
+                if (qobject_cast<const QLabel*>(other)) continue;
+                QVERIFY2(!label->geometry().intersects(other->geometry()),
+                         qPrintable(label->objectName() + " runs under " + other->objectName()));
+            }
+        }
     }
 
     void frame_data() {
