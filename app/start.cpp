@@ -21,8 +21,12 @@ int run(int argc, char** argv) {
     ui::installFontSubstitutes();
 
     ui::QtDesktop desktop;
-    const WindowSet windows(desktop);
-    windows.mainWindow()->Show();
+    // The title window appears first and is drawn while the other windows are made. Clicks and
+    // keys wait in the queue until all of them exist and the navigation is wired.
+    const WindowSet windows(desktop, [](ui::Form& title) {
+        title.Show();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
     return QApplication::exec();
 }
 

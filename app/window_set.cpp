@@ -45,8 +45,9 @@ void create(ui::Desktop& desktop, T*& reference, std::vector<std::unique_ptr<ui:
 
 }  // namespace
 
-WindowSet::WindowSet(ui::Desktop& desktop) {
+WindowSet::WindowSet(ui::Desktop& desktop, const MainWindowCreated& mainWindowCreated) {
     create(desktop, Form1, owned_);
+    if (mainWindowCreated) mainWindowCreated(*owned_.front());
     create(desktop, Form2, owned_);
     create(desktop, Form3, owned_);
     create(desktop, Form4, owned_);

@@ -2,6 +2,7 @@
 // The program's eighteen long-lived windows, created once at start-up in a fixed order, and
 // their program-wide references.
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -55,7 +56,10 @@ namespace app {
 // the main window and wires the navigation; destroying it destroys them all.
 class WindowSet {
   public:
-    explicit WindowSet(ui::Desktop& desktop);
+    // Called with Form1 as soon as it exists, before the other seventeen are created.
+    using MainWindowCreated = std::function<void(ui::Form& mainWindow)>;
+
+    explicit WindowSet(ui::Desktop& desktop, const MainWindowCreated& mainWindowCreated = {});
     ~WindowSet();
     WindowSet(const WindowSet&) = delete;
     WindowSet& operator=(const WindowSet&) = delete;

@@ -56,6 +56,20 @@ class TestWindowSet : public QObject {
                  reinterpret_cast<QWidget*>(Form9));  // program-wide reference
     }
 
+    // Start-up shows the title window before the other seventeen are made.
+    void mainWindowFirst() {
+        set_.reset();
+        QStringList seen;
+        const app::WindowSet set(desktop_, [&seen](ui::Form& main) {
+            seen << main.objectName();
+            if (Form2 || Form9) seen << "others already made";
+            main.Show();
+        });
+        QCOMPARE(seen, QStringList{"Form1"});
+        QVERIFY(set.mainWindow()->isVisible() && Form2 && Form9);
+        QCOMPARE(visibleWindows(set), QStringList{"Form1"});
+    }
+
     void everyRowHasItsHandler() {
         for (const app::NavRow& row : app::navigationTable()) {
             ui::Form* const from = set_->window(row.from);
