@@ -231,6 +231,8 @@ class TestLoadAndBadInput : public QObject {
             << "Form9" << QStringList{"1e308", "1,2", "0,5", "1", "2"} << none << 56;
         QTest::newRow("Form9 P0 1e309")
             << "Form9" << QStringList{"1e309", "1,2", "0,5", "1", "2"} << overflow << 0;
+        QTest::newRow("Form9 X 0")
+            << "Form9" << QStringList{"120", "1,2", "0", "1", "2"} << invalid << 0;
         QTest::newRow("Form9 P0 -1e308")
             << "Form9" << QStringList{"-1e308", "1,2", "0,5", "1", "2"} << none << 56;
         QTest::newRow("Form9 C 1e-320")
