@@ -37,7 +37,16 @@ void ChartWidget::paintEvent(QPaintEvent*) {
 
 void ChartWidget::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    if (drag_ != Drag::None || !chartGeometry(rect(), data_, view_).plotRegion().contains(at)) {
+    if (drag_ != Drag::None) {
+        return;
+    }
+    // A press during an animated zoom ends it at once on the zoomed picture.
+    if (animation_.isActive()) {
+        animation_.stop();
+        view_ = animationTo_;
+        update();
+    }
+    if (!chartGeometry(rect(), data_, view_).plotRegion().contains(at)) {
         return;
     }
     if (event->button() == Qt::LeftButton) {
@@ -49,7 +58,6 @@ void ChartWidget::mousePressEvent(QMouseEvent* event) {
     } else {
         return;
     }
-    animation_.stop();
     dragStart_ = at;
     dragNow_ = at;
 }

@@ -58,6 +58,7 @@ class TestChartWidget : public QObject {
     void zoomSurvivesBuildsUntilUndone();
     void rightDragScrolls();
     void animatedZoomInEightPictures();
+    void clickDuringAnimationEndsOnTheZoom();
 };
 
 void TestChartWidget::isNotATabStop() {
@@ -178,6 +179,24 @@ void TestChartWidget::animatedZoomInEightPictures() {
     QCOMPARE(chart.widget.paintCount() - before, ChartWidget::kZoomSteps);
     QVERIFY(fuzzy(*chart.widget.viewState().bottom,
                   {g.bottomMap.toValue(a.x()), g.bottomMap.toValue(b.x())}));
+}
+
+// A click while the zoom is still moving shows the zoomed picture at once, never a step of it.
+void TestChartWidget::clickDuringAnimationEndsOnTheZoom() {
+    ShownChart chart;
+    chart.widget.data().settings().animatedZoom = true;
+    const QPoint a = chart.plotPoint(0.5, 0.2);
+    const QPoint b = chart.plotPoint(0.9, 0.9);
+    const chart::ChartGeometry g = chart.geometry();
+    chart.drag(Qt::LeftButton, a, b);
+    QVERIFY(chart.widget.isZoomAnimating());
+    const QPoint inside = chart.plotPoint(0.5, 0.5);
+    QTest::mouseClick(&chart.widget, Qt::LeftButton, {}, inside);
+    QVERIFY(!chart.widget.isZoomAnimating());
+    QVERIFY(fuzzy(*chart.widget.viewState().bottom,
+                  {g.bottomMap.toValue(a.x()), g.bottomMap.toValue(b.x())}));
+    QVERIFY(fuzzy(*chart.widget.viewState().left,
+                  {g.leftMap.toValue(b.y()), g.leftMap.toValue(a.y())}));
 }
 
 QTEST_MAIN(TestChartWidget)
