@@ -48,11 +48,24 @@ Form::Form(const FormSpec& spec, Desktop& desktop) : spec_(spec), desktop_(deskt
 
 void Form::placeFirstTime() {
     move(spec_.position);
-    if (spec_.sizeIs == SizeIs::Outer) {
-        // Now that the desktop has framed the window, make the outer size the designed one.
-        const QSize frame = frameGeometry().size() - geometry().size();
-        resize(spec_.size - frame);
-    }
+    outerSizePending_ = spec_.sizeIs == SizeIs::Outer;
+    applyOuterSize();
+}
+
+// Once the desktop has framed the window, which may be well after show() returns, the designed
+// outer size and position are those of the frame.
+void Form::applyOuterSize() {
+    if (!outerSizePending_) return;
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.isNull()) return;
+    outerSizePending_ = false;
+    resize(spec_.size - frame);
+    move(spec_.position);
+}
+
+bool Form::event(QEvent* event) {
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize) applyOuterSize();
+    return QWidget::event(event);
 }
 
 void Form::Show() {

@@ -45,13 +45,16 @@ class Form : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void placeFirstTime();
+    void applyOuterSize();
 
     FormSpec spec_;
     Desktop& desktop_;
     bool shownBefore_ = false;
+    bool outerSizePending_ = false;  // the window's frame is not known yet
     std::function<void()> endProgram_;
     std::map<QString, std::function<void()>> handlers_;
 };

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end: the real program under a real X server with a window manager. Clicks from the
-# title window through the study menu and the model menu to the cardiac-cycle window, types
+# title window through the study menu (and its links window, whose frame must have the designed
+# size and position) and the model menu to the cardiac-cycle window, types
 # values, builds, checks the three curve colours in a screenshot of the chart, then closes the
 # title window and expects the program to end.
 # Usage: run_e2e.sh <program> [screenshot-dir]; runs itself under xvfb-run when there is no display.
@@ -49,6 +50,19 @@ sleep 0.5
 before=$(visible "Исследование")
 click "$form1" 232 524                                   # "Начать исследование!!!"
 form2=$(wait_for "Исследование" "$before") || fail "the study menu did not open"
+
+# The links window's designed size and position are those of its frame, once the window
+# manager has framed it.
+click "$form2" 244 88                                    # "Мультимедийная поддержка"
+form3=$(wait_for "Проигрыватель") || fail "the links window did not open"
+sleep 0.5
+read -r l r t b < <(xprop -id "$form3" _NET_FRAME_EXTENTS | tr -d ',' | awk '{print $3, $4, $5, $6}')
+frame=$(xwininfo -id "$form3" | awk -v l="$l" -v r="$r" -v t="$t" -v b="$b" '
+  /Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2}
+  END{print x - l "," y - t " " w + l + r "x" h + t + b}')
+echo "e2e: links window frame $frame"
+[ "$frame" = "276,147 861x388" ] || fail "the links window's frame is $frame, not 276,147 861x388"
+wmctrl -c "Проигрыватель"
 click "$form2" 244 424                                   # "Исследование модели"
 form15=$(wait_for "Исследование модели") || fail "the model menu did not open"
 before=$(visible "Исследование")
