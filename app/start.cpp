@@ -27,6 +27,8 @@ int run(int argc, char** argv) {
         title.Show();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
+    // Closed while the others were being made: the program ends as if the event loop had run.
+    if (!windows.mainWindow()->isVisible()) return 0;
     return QApplication::exec();
 }
 

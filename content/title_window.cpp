@@ -63,7 +63,5 @@ const ui::ControlTable& TForm1::controlTable() {
 
 TForm1::TForm1(ui::Desktop& desktop) : ui::Form(formSpec(), desktop) {
     ui::buildControls(this, controlTable());
-    // The start button is the window's only focus stop; Enter clicks it as Space does.
-    control<QPushButton>(QStringLiteral("Button1"))->setAutoDefault(true);
     content::showPicture(*this, "Image2", assets::Picture::CirculatorySystem);
 }

@@ -16,15 +16,24 @@ Label::Label(QWidget* parent) : QLabel(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
+void ClickTracker::press(const QMouseEvent& event) { pressed_ = event.button() == Qt::LeftButton; }
+
+bool ClickTracker::release(const QMouseEvent& event, const QRect& area) {
+    const bool click =
+        pressed_ && event.button() == Qt::LeftButton && area.contains(event.position().toPoint());
+    pressed_ = false;
+    return click;
+}
+
 void Label::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
+    tracker_.press(*event);
     QLabel::mousePressEvent(event);
 }
 
+void Label::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
 void Label::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
+    const bool click = tracker_.release(*event, rect());
     QLabel::mouseReleaseEvent(event);
     if (click) emit clicked();
 }
@@ -52,9 +61,12 @@ void PictureBox::paintEvent(QPaintEvent*) {
     painter.drawImage(QPoint(0, 0), image_);
 }
 
+void PictureBox::mousePressEvent(QMouseEvent* event) { tracker_.press(*event); }
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+    if (tracker_.release(*event, rect())) emit clicked();
 }
 
 namespace {
@@ -72,7 +84,7 @@ QWidget* makeControl(QWidget* window, const ControlSpec& spec, const CustomFacto
         }
         case ControlKind::Button: {
             auto* const button = new QPushButton(text, window);
-            button->setAutoDefault(false);
+            button->setAutoDefault(true);  // Enter clicks the focused button, as Space does
             return button;
         }
         case ControlKind::Edit: {

@@ -11,6 +11,17 @@
 
 namespace ui {
 
+// A click is a press and a release of the left button on the control. The second press of a
+// double-click is no click, so a double-clicked link opens its page once.
+class ClickTracker {
+  public:
+    void press(const QMouseEvent& event);
+    bool release(const QMouseEvent& event, const QRect& area);  // true: that was a click
+
+  private:
+    bool pressed_ = false;
+};
+
 // A label that reports clicks, mouse moves over it and the mouse leaving it.
 class Label : public QLabel {
     Q_OBJECT
@@ -23,12 +34,13 @@ class Label : public QLabel {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
   private:
-    bool pressed_ = false;
+    ClickTracker tracker_;
 };
 
 // A picture drawn unscaled from the box's top-left corner and clipped to the box.
@@ -43,10 +55,13 @@ class PictureBox : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     QImage image_;
+    ClickTracker tracker_;
 };
 
 // Makes the widget of a Custom row; the table builder places it and sets its name.

@@ -2,6 +2,7 @@
 // an error escape.
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QtTest>
 #include <stdexcept>
 
@@ -97,6 +98,65 @@ class TestUiKit : public QObject {
         QCOMPARE(runs, 2);
         QCOMPARE(desktop.errors, QStringList({"Floating point division by zero",
                                               "Floating point division by zero"}));
+    }
+
+    // A double-click on a link is one click: the second press of it is no click.
+    void doubleClickIsOneClick_data() {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("label") << int(ui::ControlKind::Label);
+        QTest::newRow("picture") << int(ui::ControlKind::Picture);
+    }
+    void doubleClickIsOneClick() {
+        QFETCH(int, kind);
+        testing_support::RecordingDesktop desktop;
+        ui::Form form({.name = "FormX", .caption = "x", .size = {200, 100}}, desktop);
+        ui::buildControls(&form, {{ui::ControlKind(kind), "Link", {10, 10, 80, 30}, "link"}});
+        int clicks = 0;
+        form.setHandler("LinkClick", [&] { ++clicks; });
+        form.connectClick("Link", "LinkClick");
+        QWidget* const link = form.control("Link");
+        const QPointF at(5, 5);
+        const auto send = [&](QEvent::Type type) {
+            QMouseEvent event(type, at, link->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(link, &event);
+        };
+        // What the desktop delivers for a double-click.
+        send(QEvent::MouseButtonPress);
+        send(QEvent::MouseButtonRelease);
+        send(QEvent::MouseButtonDblClick);
+        send(QEvent::MouseButtonRelease);
+        QCOMPARE(clicks, 1);
+        QTest::mouseClick(link, Qt::LeftButton, {}, at.toPoint());
+        QCOMPARE(clicks, 2);  // a later click counts again
+    }
+
+    // Enter or Return on a focused button clicks it, as Space does.
+    void keysClickAFocusedButton_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+    void keysClickAFocusedButton() {
+        QFETCH(int, key);
+        testing_support::RecordingDesktop desktop;
+        ui::Form form({.name = "FormX", .caption = "x", .size = {200, 100}}, desktop);
+        ui::buildControls(&form,
+                          {{ui::ControlKind::Button, "Button1", {10, 10, 80, 30}, "a", {}, 0},
+                           {ui::ControlKind::Button, "Button2", {10, 50, 80, 30}, "b", {}, 1}});
+        QStringList pressed;
+        for (const char* name : {"Button1", "Button2"}) {
+            form.setHandler(QString(name) + "Click", [&pressed, name] { pressed << name; });
+            form.connectClick(name, QString(name) + "Click");
+        }
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form.control("Button2"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(pressed, QStringList{"Button2"});
     }
 };
 
