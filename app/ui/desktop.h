@@ -37,6 +37,10 @@ QString errorBoxText(const QString& message);
 // longer fit on the screen; then its start and its end with an ellipsis between them.
 QString boxDisplayText(const QString& text);
 
+// The text with a zero-width space, which shows nothing, after every 40 characters of a run
+// without spaces, so that the box can wrap a long pasted run instead of cutting it off.
+QString wrappableText(const QString& text);
+
 // The program sets no title of its own: the caption of its boxes is the program file's name
 // without folder, cut at its first full stop, first character kept and the rest lower case.
 QString applicationTitle(const QString& programPath);

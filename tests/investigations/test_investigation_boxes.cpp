@@ -15,6 +15,7 @@ struct SeenBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString text;
     int buttons = 0;
+    Qt::TextFormat format = Qt::AutoText;
 };
 
 // Closes the next message box that opens, remembering what it showed.
@@ -31,8 +32,8 @@ class BoxCloser : public QObject {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* const box = qobject_cast<QMessageBox*>(w);
             if (!box || !box->isVisible()) continue;
-            seen_.push_back(
-                {box->windowTitle(), box->icon(), box->text(), int(box->buttons().size())});
+            seen_.push_back({box->windowTitle(), box->icon(), box->text(),
+                             int(box->buttons().size()), box->textFormat()});
             box->button(QMessageBox::Ok)->click();
         }
     }
@@ -87,6 +88,21 @@ class TestInvestigationBoxes : public QObject {
         testing_support::typeAndBuild(window, {"1,2", "50", "1", "1,5", "2"});
         QCOMPARE(closer.seen().size(), 3u);
         QCOMPARE(testing_support::series(window, "Series1").points().size(), 24u);
+        for (const SeenBox& box : closer.seen()) QCOMPARE(box.format, Qt::PlainText);
+    }
+
+    // A field's text is quoted as typed, even when it looks like markup.
+    void markupIsQuotedAsTyped() {
+        ui::QtDesktop desktop;
+        TForm9 window(desktop);
+        window.Show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        BoxCloser closer;
+        testing_support::typeAndBuild(window, {"<b>5</b>", "1,2", "0,5", "1", "2"});
+        QCOMPARE(closer.seen().size(), 1u);
+        QCOMPARE(closer.seen()[0].text,
+                 QStringLiteral("'<b>5</b>' is not a valid floating point value."));
+        QCOMPARE(closer.seen()[0].format, Qt::PlainText);
     }
 };
 
