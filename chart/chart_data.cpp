@@ -12,7 +12,7 @@ QFont chartFont(int pixelSize) {
 }
 
 LineSeries::LineSeries(QString name, QString title, QColor seriesColor)
-    : name_(std::move(name)), title_(std::move(title)), seriesColor_(std::move(seriesColor)) {}
+    : name_(std::move(name)), title_(std::move(title)), seriesColor_(seriesColor) {}
 
 void LineSeries::setLineVisible(bool on) {
     lineVisible_ = on;

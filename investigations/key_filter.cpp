@@ -23,7 +23,7 @@ std::u32string codePoints(const QString& text) {
 // The character a key press types. Ctrl with a letter types its control code (Ctrl+C is 3),
 // as on the desktop the program was designed for; Ctrl with anything else types nothing.
 std::u32string typedCharacters(const QKeyEvent& event) {
-    const std::u32string chars = codePoints(event.text());
+    std::u32string chars = codePoints(event.text());  // not const: returned by move
     const Qt::KeyboardModifiers mods = event.modifiers();
     const bool control = (mods & Qt::ControlModifier) && !(mods & Qt::AltModifier);
     if (!control || chars.size() != 1) return chars;
