@@ -7,10 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
-#include <QTimer>
 #include <QtTest>
 #include <cmath>
 
@@ -19,6 +16,7 @@
 #include "chart/axis_scale.h"
 #include "investigations/investigation_frame.h"
 #include "tests/investigations/window_factory.h"
+#include "tests/support/box_closer.h"
 #include "tests/support/recording_desktop.h"
 
 #if defined(__has_feature)
@@ -127,36 +125,6 @@ const std::vector<Typical>& typicalBuilds() {
     };
     return table;
 }
-
-// Watches for the program's message box, remembers how it looked and closes it with its button.
-class BoxWatcher : public QObject {
-  public:
-    BoxWatcher() {
-        connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
-        timer_.start(5);
-    }
-    int boxes = 0;
-    QString text;
-    QRect frame;
-    QRect okButton;
-    QRect screen;
-
-  private:
-    void poll() {
-        for (QWidget* const w : QApplication::topLevelWidgets()) {
-            auto* const box = qobject_cast<QMessageBox*>(w);
-            if (!box || !box->isVisible()) continue;
-            ++boxes;
-            text = box->text().remove(QChar(0x200B));  // the box's invisible break points
-            frame = box->frameGeometry();
-            QAbstractButton* const ok = box->button(QMessageBox::Ok);
-            okButton = QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size());
-            screen = box->screen()->availableGeometry();
-            QTest::mouseClick(ok, Qt::LeftButton);
-        }
-    }
-    QTimer timer_;
-};
 
 }  // namespace
 
@@ -312,21 +280,22 @@ class TestLoadAndBadInput : public QObject {
         pasteInto(form.field(1), text);
         QCOMPARE(form.field(1)->text().size(), text.size());
 
-        BoxWatcher watcher;
+        testing_support::BoxCloser closer;
         QElapsedTimer clock;
         clock.start();
         pressBuild(form);  // returns once the box is closed
         qInfo("build with a pasted megabyte: box shown and closed after %lld ms", clock.elapsed());
-        QCOMPARE(watcher.boxes, 1);
-        QVERIFY2(watcher.text.startsWith(shown), qPrintable(watcher.text.left(200)));
-        QVERIFY(watcher.text.size() <= 1001);
-        QVERIFY2(watcher.screen.contains(watcher.frame),
+        QCOMPARE(closer.seen().size(), 1u);
+        const testing_support::SeenBox& box = closer.seen().front();
+        QVERIFY2(box.text.startsWith(shown), qPrintable(box.text.left(200)));
+        QVERIFY(box.text.size() <= 1001);
+        QVERIFY2(box.screen.contains(box.frame),
                  qPrintable(QStringLiteral("box %1x%2 on a %3x%4 screen")
-                                .arg(watcher.frame.width())
-                                .arg(watcher.frame.height())
-                                .arg(watcher.screen.width())
-                                .arg(watcher.screen.height())));
-        QVERIFY(watcher.screen.contains(watcher.okButton));
+                                .arg(box.frame.width())
+                                .arg(box.frame.height())
+                                .arg(box.screen.width())
+                                .arg(box.screen.height())));
+        QVERIFY(box.screen.contains(box.okButton));
         QCOMPARE(form.field(1)->text().size(), text.size());  // the field keeps what was pasted
     }
 };

@@ -1,47 +1,14 @@
 // The real message and error boxes of an investigation window: caption, icon and text, and
 // the field keeping its focus after a refused key.
 
-#include <QMessageBox>
-#include <QTimer>
 #include <QtTest>
 
 #include "app/ui/desktop.h"
 #include "tests/investigations/window_factory.h"
+#include "tests/support/box_closer.h"
 
-namespace {
-
-struct SeenBox {
-    QString caption;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QString text;
-    int buttons = 0;
-    Qt::TextFormat format = Qt::AutoText;
-};
-
-// Closes the next message box that opens, remembering what it showed.
-class BoxCloser : public QObject {
-  public:
-    BoxCloser() {
-        connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
-        timer_.start(10);
-    }
-    const std::vector<SeenBox>& seen() const { return seen_; }
-
-  private:
-    void poll() {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* const box = qobject_cast<QMessageBox*>(w);
-            if (!box || !box->isVisible()) continue;
-            seen_.push_back({box->windowTitle(), box->icon(), box->text(),
-                             int(box->buttons().size()), box->textFormat()});
-            box->button(QMessageBox::Ok)->click();
-        }
-    }
-    QTimer timer_;
-    std::vector<SeenBox> seen_;
-};
-
-}  // namespace
+using testing_support::BoxCloser;
+using testing_support::SeenBox;
 
 class TestInvestigationBoxes : public QObject {
     Q_OBJECT
