@@ -1,6 +1,6 @@
 #include "app/navigation.h"
 
-#include "app/ui/form.h"
+#include "ui/form.h"
 #include "app/window_set.h"
 
 namespace app {

@@ -4,9 +4,9 @@
 #include <QIcon>
 #include <QStyleFactory>
 
-#include "app/ui/desktop.h"
-#include "app/ui/fonts.h"
-#include "app/ui/form.h"
+#include "ui/desktop.h"
+#include "ui/fonts.h"
+#include "ui/form.h"
 #include "app/window_set.h"
 
 namespace app {

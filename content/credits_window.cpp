@@ -5,8 +5,8 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "app/ui/controls.h"
-#include "app/ui/fonts.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
 #include "content/credits.h"
 #include "content/window_content.h"
 

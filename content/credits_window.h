@@ -1,7 +1,7 @@
 #pragma once
 // The credits window: who prepared the lab work. Static text only.
 
-#include "app/ui/form.h"
+#include "ui/form.h"
 
 class TForm30 : public ui::Form {
     Q_OBJECT

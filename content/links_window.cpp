@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/ui/controls.h"
-#include "app/ui/desktop.h"
+#include "ui/controls.h"
+#include "ui/desktop.h"
 #include "content/window_content.h"
 
 namespace {

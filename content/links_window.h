@@ -4,7 +4,7 @@
 
 #include <QUrl>
 
-#include "app/ui/form.h"
+#include "ui/form.h"
 
 namespace ui {
 class Label;

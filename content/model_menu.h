@@ -1,7 +1,7 @@
 #pragma once
 // The model menu: one column per phase of the cardiac cycle, one button per parameter.
 
-#include "app/ui/form.h"
+#include "ui/form.h"
 
 class TForm15 : public ui::Form {
     Q_OBJECT

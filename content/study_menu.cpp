@@ -1,6 +1,6 @@
 #include "content/study_menu.h"
 
-#include "app/ui/controls.h"
+#include "ui/controls.h"
 
 const ui::FormSpec& TForm2::formSpec() {
     static const ui::FormSpec spec{.name = "Form2",

@@ -1,7 +1,7 @@
 #pragma once
 // The study menu: multimedia links, the theory, or the model straight away.
 
-#include "app/ui/form.h"
+#include "ui/form.h"
 
 class TForm2 : public ui::Form {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #include "content/theory_completed.h"
 
-#include "app/ui/controls.h"
+#include "ui/controls.h"
 
 const ui::FormSpec& TForm14::formSpec() {
     static const ui::FormSpec spec{.name = "Form14",

@@ -1,7 +1,7 @@
 #pragma once
 // Shown after the last theory page; leads on to the model menu.
 
-#include "app/ui/form.h"
+#include "ui/form.h"
 
 class TForm14 : public ui::Form {
     Q_OBJECT

@@ -2,8 +2,8 @@
 
 #include <QByteArray>
 
-#include "app/ui/controls.h"
-#include "app/ui/fonts.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
 #include "content/window_content.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // The five theory pages: the elastic-reservoir model of the aorta, the derivation of its
 // equation C·dP/dt + P/R = Q(t) and its solution for the diastole.
 
-#include "app/ui/form.h"
+#include "ui/form.h"
 
 class TForm4 : public ui::Form {
     Q_OBJECT

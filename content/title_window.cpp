@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "app/ui/controls.h"
+#include "ui/controls.h"
 #include "content/window_content.h"
 
 const ui::FormSpec& TForm1::formSpec() {

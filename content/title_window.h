@@ -2,7 +2,7 @@
 // The title window and main window: the name and aims of the lab work beside a picture of the
 // circulatory system, the start button and the link to the credits.
 
-#include "app/ui/form.h"
+#include "ui/form.h"
 
 class TForm1 : public ui::Form {
     Q_OBJECT

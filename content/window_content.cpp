@@ -4,7 +4,7 @@
 #include <QtDebug>
 #include <cmath>
 
-#include "app/ui/controls.h"
+#include "ui/controls.h"
 #include "assets/jpeg_decoder.h"
 
 namespace content {

@@ -5,7 +5,7 @@
 #include <QFont>
 #include <QString>
 
-#include "app/ui/form.h"
+#include "ui/form.h"
 #include "assets/pictures.h"
 
 namespace content {

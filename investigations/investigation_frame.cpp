@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <cmath>
 
-#include "app/ui/controls.h"
-#include "app/ui/fonts.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
 #include "chart/chart_widget.h"
 #include "investigations/curve_builds.h"
 #include "investigations/key_filter.h"

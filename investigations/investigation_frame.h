@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "app/ui/form.h"
+#include "ui/form.h"
 #include "investigations/investigation_spec.h"
 
 class QLineEdit;

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/ui/form_spec.h"
+#include "ui/form_spec.h"
 #include "model/pressure.h"
 
 namespace investigations {

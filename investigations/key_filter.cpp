@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <string>
 
-#include "app/ui/desktop.h"
+#include "ui/desktop.h"
 #include "investigations/win1251.h"
 
 namespace investigations {

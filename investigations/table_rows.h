@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "app/ui/form_spec.h"
+#include "ui/form_spec.h"
 
 namespace investigations::rows {
 

@@ -5,8 +5,8 @@
 
 #include <QApplication>
 
-#include "app/ui/fonts.h"
-#include "app/ui/form.h"
+#include "ui/fonts.h"
+#include "ui/form.h"
 #include "app/window_set.h"
 #include "tests/support/recording_desktop.h"
 

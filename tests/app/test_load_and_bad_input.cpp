@@ -11,7 +11,7 @@
 #include <QtTest>
 #include <cmath>
 
-#include "app/ui/desktop.h"
+#include "ui/desktop.h"
 #include "app/window_set.h"
 #include "chart/axis_scale.h"
 #include "investigations/investigation_frame.h"

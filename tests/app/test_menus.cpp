@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/ui/desktop.h"
-#include "app/ui/fonts.h"
+#include "ui/desktop.h"
+#include "ui/fonts.h"
 #include "content/model_menu.h"
 #include "content/study_menu.h"
 #include "content/theory_completed.h"

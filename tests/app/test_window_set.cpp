@@ -6,8 +6,8 @@
 #include <QtTest>
 
 #include "app/navigation.h"
-#include "app/ui/fonts.h"
-#include "app/ui/form.h"
+#include "ui/fonts.h"
+#include "ui/form.h"
 #include "app/window_set.h"
 #include "tests/support/recording_desktop.h"
 

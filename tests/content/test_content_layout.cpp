@@ -9,8 +9,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/ui/controls.h"
-#include "app/ui/fonts.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
 #include "content/credits_window.h"
 #include "content/links_window.h"
 #include "content/theory_pages.h"

@@ -3,8 +3,8 @@
 
 #include <QtTest>
 
-#include "app/ui/controls.h"
-#include "app/ui/fonts.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
 #include "content/links_window.h"
 #include "tests/support/recording_desktop.h"
 

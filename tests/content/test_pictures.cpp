@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QtTest>
 
-#include "app/ui/controls.h"
+#include "ui/controls.h"
 #include "assets/jpeg_decoder.h"
 #include "assets/pictures.h"
 

@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "app/ui/controls.h"
+#include "ui/controls.h"
 #include "content/title_window.h"
 #include "tests/support/recording_desktop.h"
 

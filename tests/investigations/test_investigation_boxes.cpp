@@ -3,7 +3,7 @@
 
 #include <QtTest>
 
-#include "app/ui/desktop.h"
+#include "ui/desktop.h"
 #include "tests/investigations/window_factory.h"
 #include "tests/support/box_closer.h"
 

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "app/ui/fonts.h"
+#include "ui/fonts.h"
 #include "tests/investigations/window_factory.h"
 #include "tests/support/recording_desktop.h"
 

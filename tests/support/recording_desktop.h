@@ -5,7 +5,7 @@
 #include <QUrl>
 #include <vector>
 
-#include "app/ui/desktop.h"
+#include "ui/desktop.h"
 
 namespace testing_support {
 

@@ -6,9 +6,9 @@
 #include <QtTest>
 #include <stdexcept>
 
-#include "app/ui/controls.h"
-#include "app/ui/desktop.h"
-#include "app/ui/form.h"
+#include "ui/controls.h"
+#include "ui/desktop.h"
+#include "ui/form.h"
 #include "tests/support/recording_desktop.h"
 
 class TestUiKit : public QObject {

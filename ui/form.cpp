@@ -1,12 +1,12 @@
-#include "app/ui/form.h"
+#include "ui/form.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <exception>
 
-#include "app/ui/controls.h"
-#include "app/ui/desktop.h"
-#include "app/ui/fonts.h"
+#include "ui/controls.h"
+#include "ui/desktop.h"
+#include "ui/fonts.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "app/ui/fonts.h"
+#include "ui/fonts.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "app/ui/controls.h"
+#include "ui/controls.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "app/ui/fonts.h"
+#include "ui/fonts.h"
 
 namespace ui {
 

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/ui/form_spec.h"
+#include "ui/form_spec.h"
 
 namespace ui {
 

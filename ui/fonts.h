@@ -5,7 +5,7 @@
 #include <QFont>
 #include <QString>
 
-#include "app/ui/form_spec.h"
+#include "ui/form_spec.h"
 
 namespace ui {
 

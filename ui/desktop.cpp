@@ -1,4 +1,4 @@
-#include "app/ui/desktop.h"
+#include "ui/desktop.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -6,7 +6,7 @@
 #include <functional>
 #include <map>
 
-#include "app/ui/form_spec.h"
+#include "ui/form_spec.h"
 
 namespace ui {
 
