@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QPalette>
+#include <algorithm>
 
 namespace chart {
 
@@ -9,6 +10,14 @@ QFont chartFont(int pixelSize) {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(pixelSize);
     return font;
+}
+
+QColor ChartSettings::backgroundColour() const {
+    if (background.isValid()) return background;
+    // (240, 240, 240) is the button face of a default desktop.
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance())
+               ? QGuiApplication::palette().color(QPalette::Button)
+               : QColor(240, 240, 240);
 }
 
 LineSeries::LineSeries(QString name, QString title, QColor seriesColor)
@@ -47,15 +56,7 @@ void LineSeries::changed() const {
     }
 }
 
-ChartData::ChartData() {
-    settings_.titleFont = chartFont();
-    settings_.bottomAxis.titleFont = chartFont();
-    settings_.leftAxis.titleFont = chartFont();
-    // The desktop's button face; (240, 240, 240) is what it is on a default desktop.
-    settings_.background = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
-                               ? QGuiApplication::palette().color(QPalette::Button)
-                               : QColor(240, 240, 240);
-}
+ChartData::ChartData() = default;
 
 LineSeries& ChartData::addSeries(const QString& name, const QString& title,
                                  const QColor& seriesColor) {
@@ -88,6 +89,40 @@ void ChartData::clearAllSeries() {
     for (const auto& s : series_) {
         s->clear();
     }
+}
+
+bool ChartData::addCurve(const QString& title, const QColor& colour, const QStringList& pieces) {
+    CurveDefinition curve{title, colour, {}};
+    for (const QString& name : pieces) {
+        const LineSeries* const piece = series(name);
+        if (!piece || !isHelper(*piece) ||
+            std::find(curve.pieces.begin(), curve.pieces.end(), piece) != curve.pieces.end()) {
+            return false;
+        }
+        curve.pieces.push_back(piece);
+    }
+    curves_.push_back(std::move(curve));
+    return true;
+}
+
+bool ChartData::isHelper(const LineSeries& series) const {
+    return std::none_of(curves_.begin(), curves_.end(), [&](const CurveDefinition& curve) {
+        return std::find(curve.pieces.begin(), curve.pieces.end(), &series) != curve.pieces.end();
+    });
+}
+
+std::vector<CurvePoints> ChartData::curves() const {
+    std::vector<CurvePoints> result;
+    result.reserve(curves_.size());
+    for (const CurveDefinition& curve : curves_) {
+        CurvePoints& out = result.emplace_back(CurvePoints{curve.title, curve.colour, {}});
+        for (const LineSeries* const piece : curve.pieces) {
+            out.points.insert(out.points.end(), piece->points().begin(), piece->points().end());
+        }
+        std::stable_sort(out.points.begin(), out.points.end(),
+                         [](const ChartPoint& a, const ChartPoint& b) { return a.x < b.x; });
+    }
+    return result;
 }
 
 void ChartData::setChangedCallback(std::function<void()> onChanged) {

@@ -59,7 +59,7 @@ class LineSeries {
 
 struct Axis {
     QString title;
-    QFont titleFont;  // defaults to the chart's default axis-title font ("Arial" 11 px, black)
+    QFont titleFont = chartFont();  // "Arial" 11 px
     QColor titleColor = Qt::black;
     bool automatic = true;  // automatic: exactly min..max of all points; 0..0 without points
     double minimum = 0;     // fixed range (automatic == false)
@@ -70,15 +70,34 @@ struct Axis {
 
 struct ChartSettings {
     QStringList title;  // lines drawn centred above the plot; an empty line still takes a line
-    QFont titleFont;    // default "Arial" 11 px
+    QFont titleFont = chartFont();
     QColor titleColor = Qt::blue;
     bool view3D = false;
-    QColor background;  // default: the desktop's button-face colour
+    QColor background;  // invalid: the desktop's button-face colour
     QColor bottomWallColor = Qt::white;
     QColor leftWallColor{255, 255, 128};
     Axis bottomAxis;
     Axis leftAxis;
     bool animatedZoom = false;
+
+    // The background drawn: the chart's own colour, else the desktop's button face.
+    QColor backgroundColour() const;
+};
+
+// What a student calls a curve: one legend title and colour, drawn by one or more series (the
+// pieces of a cardiac-cycle curve). A series of no curve is a helper, such as the white series
+// whose single points hold the axis range.
+struct CurveDefinition {
+    QString title;
+    QColor colour;
+    std::vector<const LineSeries*> pieces;
+};
+
+// A curve's points: those of all its pieces, in time order.
+struct CurvePoints {
+    QString title;
+    QColor colour;
+    std::vector<ChartPoint> points;
 };
 
 // The whole chart content. Series order is fixed at creation and decides the drawing order,
@@ -100,12 +119,22 @@ class ChartData {
     void clearAllSeries();
     const std::vector<std::unique_ptr<LineSeries>>& seriesList() const { return series_; }
 
+    // Declares the named series, in piece order, as the pieces of one curve. Returns false, and
+    // declares nothing, when a name is unknown or already belongs to a curve.
+    bool addCurve(const QString& title, const QColor& colour, const QStringList& pieces);
+    const std::vector<CurveDefinition>& curveDefinitions() const { return curves_; }
+    bool isHelper(const LineSeries& series) const;
+    // Every curve in the order of declaration, with its points; points of equal time keep the
+    // order of their pieces.
+    std::vector<CurvePoints> curves() const;
+
     // Called (coalescing is the widget's business) whenever a series changes.
     void setChangedCallback(std::function<void()> onChanged);
 
   private:
     ChartSettings settings_;
     std::vector<std::unique_ptr<LineSeries>> series_;
+    std::vector<CurveDefinition> curves_;
     std::function<void()> onChanged_;
 };
 

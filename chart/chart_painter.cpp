@@ -253,7 +253,7 @@ void paintChart(QPainter& painter, const QRect& rect, const ChartData& data,
     const ChartSettings& settings = data.settings();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    drawBackground(painter, rect, settings.background);
+    drawBackground(painter, rect, settings.backgroundColour());
     drawTitle(painter, g, settings);
     drawLegend(painter, g, data);
     drawWalls(painter, g, settings);

@@ -5,13 +5,14 @@
 #include <cmath>
 
 #include "ui/controls.h"
+#include "ui/table_error.h"
 #include "assets/jpeg_decoder.h"
 
 namespace content {
 
 void showPicture(ui::Form& window, const char* boxName, assets::Picture picture) {
     auto* const box = window.control<ui::PictureBox>(QString::fromLatin1(boxName));
-    Q_ASSERT_X(box, "showPicture", boxName);
+    if (!box) throw ui::TableError(window.objectName(), QStringLiteral("picture box ") + boxName);
     try {
         box->setImage(assets::loadPicture(picture));
     } catch (const assets::JpegError& error) {

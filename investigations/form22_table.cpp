@@ -1,4 +1,5 @@
-// Cardiac cycle, resistance X: two heart beats for X1, X2, X3 at one elasticity.
+// Cardiac cycle, resistance X: the pressure over two heart beats for three resistances X1, X2,
+// X3 at one elasticity C and one peak inflow.
 
 #include "investigations/investigation_windows.h"
 #include "investigations/table_rows.h"
@@ -6,16 +7,18 @@
 using namespace investigations;
 
 const InvestigationSpec& TForm22::table() {
-    using rows::button, rows::chart, rows::edit, rows::label;
+    using rows::button, rows::chart, rows::field, rows::inflowField, rows::label, rows::kCaption,
+        rows::kPressure, rows::kTime;
+    using namespace parameters;
     static const ui::FontSpec heading{"MS Sans Serif", 21, true};
     static const ui::FontSpec body{"MS Sans Serif", 21, false};
     static const InvestigationSpec spec{
         .form = {.name = "Form22",
-                 .caption = rows::kCaption,
+                 .caption = kCaption,
                  .position = {150, 67},
                  .size = {1054, 570},
                  .windowFont = {"MS Sans Serif", 11}},
-        .controls =
+        .prompts =
             {
                 label("Label1", 240, 8,
                       "Исследование зависимости давления в аорте от периферического\n         "
@@ -30,19 +33,34 @@ const InvestigationSpec& TForm22::table() {
                 label("kl", 136, 280, "X1 =", body),
                 label("Label6", 136, 320, "X2 =", body),
                 label("Label7", 136, 360, "X3 =", body),
-                edit(1, 384, 88, 41, 31, 2, body),
-                edit(2, 384, 152, 41, 31, 3, body),
-                edit(3, 184, 280, 33, 31, 4, body),
-                edit(4, 184, 320, 33, 31, 5, body),
-                edit(5, 184, 360, 33, 31, 6, body),
-                button(136, 424, 225, 49, 0, body),
-                chart(504, 80, 553, 449),
             },
+        // In the order a build reads them.
+        .fields = {{
+            field("Edit1", C, {384, 88, 41, 31}, 2),
+            inflowField("Edit2", Qmax, {384, 152, 41, 31}, 3),
+            field("Edit3", X1, {184, 280, 33, 31}, 4),
+            field("Edit4", X2, {184, 320, 33, 31}, 5),
+            field("Edit5", X3, {184, 360, 33, 31}, 6),
+        }},
+        .fieldFont = body,
         .keyFilter = true,
+        .button = button(136, 424, 225, 49, 0, body),
+        .chartControl = chart(504, 80, 553, 449),
+        .model = CardiacCycle{&model::kForm22Timing},
+        // Each curve is drawn by four series: the first systole, the first diastole, the second
+        // systole and the second diastole.
+        .curves = {{
+            {X1, colours::red, {"Series1", "Series4", "Series7", "Series10"}},
+            {X2, colours::green, {"Series2", "Series5", "Series8", "Series11"}},
+            {X3, colours::blue, {"Series3", "Series6", "Series9", "Series12"}},
+        }},
         .chart = {.title = {"График"},
-                  .bottomAxisTitle = "время (с)",
-                  .leftAxisTitle = "давление (мм.рт.ст)",
-                  .bottomAxis = FixedAxisRange{0, 1.6, 0.1}},
+                  .bottomAxis = {.title = kTime,
+                                 .automatic = false,
+                                 .minimum = 0,
+                                 .maximum = 1.6,
+                                 .increment = 0.1},
+                  .leftAxis = {.title = kPressure}},
         .series = {{"Series1", "x1", colours::red},
                    {"Series2", "x2", colours::green},
                    {"Series3", "x3", colours::blue},
@@ -55,19 +73,8 @@ const InvestigationSpec& TForm22::table() {
                    {"Series10", " ", colours::white},
                    {"Series11", " ", colours::white},
                    {"Series12", " ", colours::white}},
-        .clearedSeries = {"Series1", "Series2", "Series3", "Series4", "Series5", "Series6",
-                          "Series7", "Series8", "Series9", "Series10", "Series11", "Series12"},
+        // The time axis is fixed and the pressure axis follows the curves: no anchor points.
         .anchors = std::nullopt,
-        .readOrder = {{{1}, {2, 10}, {3}, {4}, {5}}},
-        .compute = {.model = Model::CardiacCycle,
-                    .curves = {{{3, 1, 2, colours::red},
-                                {4, 1, 2, colours::green},
-                                {5, 1, 2, colours::blue}}},
-                    .timing = &model::kForm22Timing,
-                    .pieceSeries = {{{"Series1", "Series2", "Series3"},
-                                     {"Series4", "Series5", "Series6"},
-                                     {"Series7", "Series8", "Series9"},
-                                     {"Series10", "Series11", "Series12"}}}},
     };
     return spec;
 }

@@ -1,14 +1,14 @@
 #include "investigations/investigation_frame.h"
 
 #include <QLineEdit>
+#include <algorithm>
 #include <cmath>
 
-#include "ui/controls.h"
-#include "ui/fonts.h"
 #include "chart/chart_widget.h"
-#include "investigations/curve_builds.h"
 #include "investigations/key_filter.h"
 #include "investigations/number_reader.h"
+#include "ui/controls.h"
+#include "ui/table_error.h"
 
 namespace investigations {
 
@@ -17,11 +17,37 @@ namespace {
 constexpr double kUpperAnchorPressure = 130.0;
 constexpr double kLowerAnchorPressure = 50.0;
 
+// Which quantities a model takes from each curve's fields, in Quantity order.
+using Needs = std::array<bool, 4>;
+Needs needs(const ModelRun& run) {
+    if (std::holds_alternative<DiastolicDecay>(run)) return {true, true, true, false};
+    return {false, true, true, true};
+}
+
+int piecesPerCurve(const ModelRun& run) {
+    return std::holds_alternative<CardiacCycle>(run) ? 4 : 1;
+}
+
+QString nameOf(Parameter p) {
+    static const char* const kNames[] = {"P0", "X", "C", "Qmax"};
+    QString name = QString::fromLatin1(kNames[static_cast<int>(p.quantity)]);
+    return p.value > 0 ? name + QString::number(p.value) : name;
+}
+
 }  // namespace
 
 InvestigationFrame::InvestigationFrame(const InvestigationSpec& spec, ui::Desktop& desktop)
     : ui::Form(spec.form, desktop), spec_(spec) {
-    ui::buildControls(this, spec.controls, [this](QWidget* parent, const ui::ControlSpec&) {
+    resolveTable();
+
+    ui::ControlTable controls = spec.prompts;
+    for (const FieldSpec& f : spec.fields) {
+        controls.push_back({ui::ControlKind::Edit, f.name, f.geometry, "", spec.fieldFont,
+                            f.tabOrder});
+    }
+    controls.push_back(spec.button);
+    controls.push_back(spec.chartControl);
+    ui::buildControls(this, controls, [this](QWidget* parent, const ui::ControlSpec&) {
         chart_ = new chart::ChartWidget(parent);
         // The chart is never reached with the Tab key.
         chart_->setFocusPolicy(static_cast<Qt::FocusPolicy>(chart_->focusPolicy() & ~Qt::TabFocus));
@@ -39,59 +65,139 @@ QLineEdit* InvestigationFrame::field(int number) const {
     return control<QLineEdit>(QStringLiteral("Edit%1").arg(number));
 }
 
-void InvestigationFrame::configureChart() {
-    chart::ChartData& data = chart_->data();
-    chart::ChartSettings& settings = data.settings();
-    const ChartSpec& c = spec_.chart;
-    settings.title.clear();
-    for (const char* line : c.title) settings.title << QString::fromUtf8(line);
-    settings.bottomAxis.title = QString::fromUtf8(c.bottomAxisTitle);
-    settings.leftAxis.title = QString::fromUtf8(c.leftAxisTitle);
-    if (c.axisTitleFont) {
-        for (chart::Axis* axis : {&settings.bottomAxis, &settings.leftAxis}) {
-            axis->titleFont = ui::makeFont(*c.axisTitleFont);
-            axis->titleColor = Qt::black;
+// Every name the table uses must stand for something the window has: the five fields, a field
+// for each value a curve needs, and each curve's series.
+void InvestigationFrame::resolveTable() {
+    const QString table = objectName();
+    for (int number = 1; number <= 5; ++number) {
+        const QString name = QStringLiteral("Edit%1").arg(number);
+        if (std::none_of(spec_.fields.begin(), spec_.fields.end(),
+                         [&](const FieldSpec& f) { return name == QLatin1String(f.name); })) {
+            throw ui::TableError(table, QStringLiteral("field ") + name);
         }
     }
-    settings.view3D = c.view3D;
-    if (c.bottomAxis) {
-        settings.bottomAxis.automatic = false;
-        settings.bottomAxis.minimum = c.bottomAxis->minimum;
-        settings.bottomAxis.maximum = c.bottomAxis->maximum;
-        settings.bottomAxis.increment = c.bottomAxis->increment;
+    const Needs needed = needs(spec_.model);
+    for (std::size_t i = 0; i < spec_.curves.size(); ++i) {
+        const Parameter own = spec_.curves[i].value;
+        for (int q = 0; q < kQuantities; ++q) {
+            sources_[i][q] = -1;
+            if (!needed[q]) continue;
+            const auto quantity = static_cast<Quantity>(q);
+            // A cardiac cycle takes one peak inflow for all three curves.
+            const bool ownValue = own.quantity == quantity &&
+                                  !(std::holds_alternative<CardiacCycle>(spec_.model) &&
+                                    quantity == Quantity::Inflow);
+            const Parameter wanted = ownValue ? own : Parameter{quantity};
+            const auto holder =
+                std::find_if(spec_.fields.begin(), spec_.fields.end(),
+                             [&](const FieldSpec& f) { return f.holds == wanted; });
+            if (holder == spec_.fields.end()) {
+                throw ui::TableError(table, QStringLiteral("field for ") + nameOf(wanted));
+            }
+            sources_[i][q] = static_cast<int>(holder - spec_.fields.begin());
+        }
     }
-    if (c.leftWall) settings.leftWallColor = *c.leftWall;
-    if (c.background) settings.background = *c.background;
-    if (c.leftAxisGrid) settings.leftAxis.gridColor = *c.leftAxisGrid;
-    settings.animatedZoom = c.animatedZoom;
+}
 
+void InvestigationFrame::configureChart() {
+    chart::ChartData& data = chart_->data();
+    data.settings() = spec_.chart;
     for (const SeriesSpec& s : spec_.series) {
+        if (data.series(QString::fromLatin1(s.name))) {
+            throw ui::TableError(objectName(), QStringLiteral("second series ") + s.name);
+        }
         chart::LineSeries& series =
             data.addSeries(QString::fromLatin1(s.name), QString::fromUtf8(s.title), s.colour);
         series.setLineVisible(s.lineVisible);
         series.setShade3D(s.shade3D);
     }
+    const auto seriesNamed = [&](const char* name) -> chart::LineSeries& {
+        chart::LineSeries* const series = name ? data.series(QString::fromLatin1(name)) : nullptr;
+        if (!series) {
+            throw ui::TableError(objectName(), QStringLiteral("series ") + QLatin1String(name));
+        }
+        return *series;
+    };
+
+    const int pieces = piecesPerCurve(spec_.model);
+    for (std::size_t i = 0; i < spec_.curves.size(); ++i) {
+        const CurveSpec& curve = spec_.curves[i];
+        if (static_cast<int>(curve.series.size()) != pieces) {
+            throw ui::TableError(objectName(), QStringLiteral("series for each of the %1 pieces of %2")
+                                                   .arg(pieces)
+                                                   .arg(nameOf(curve.value)));
+        }
+        QStringList names;
+        for (const char* name : curve.series) {
+            pieces_[i].push_back(&seriesNamed(name));
+            names << QString::fromLatin1(name);
+        }
+        const chart::LineSeries& legend =
+            seriesNamed(curve.legendRow ? curve.legendRow : curve.series.front());
+        if (!data.addCurve(legend.title(), curve.colour, names)) {
+            throw ui::TableError(objectName(), QStringLiteral("series of its own for ") +
+                                                   nameOf(curve.value));
+        }
+        cleared_.insert(cleared_.end(), pieces_[i].begin(), pieces_[i].end());
+    }
+    if (spec_.anchors) {
+        seriesNamed(spec_.anchors->upperSeries);
+        seriesNamed(spec_.anchors->lowerSeries);
+        if (spec_.anchors->clearedByBuild) {
+            cleared_.push_back(&seriesNamed(spec_.anchors->upperSeries));
+            cleared_.push_back(&seriesNamed(spec_.anchors->lowerSeries));
+        }
+    }
 }
 
 void InvestigationFrame::Button1Click() {
     chart::ChartData& data = chart_->data();
-    for (const char* name : spec_.clearedSeries) seriesNamed(data, name).clear();
+    for (chart::LineSeries* const series : cleared_) series->clear();
     if (spec_.anchors) {
         const AnchorSpec& a = *spec_.anchors;
-        seriesNamed(data, a.upperSeries).addPoint(a.time, kUpperAnchorPressure, colours::blue);
-        seriesNamed(data, a.lowerSeries).addPoint(a.time, kLowerAnchorPressure, colours::blue);
+        data.series(QString::fromLatin1(a.upperSeries))
+            ->addPoint(a.time, kUpperAnchorPressure, colours::blue);
+        data.series(QString::fromLatin1(a.lowerSeries))
+            ->addPoint(a.time, kLowerAnchorPressure, colours::blue);
     }
     readFields();
-    addCurves(spec_.compute, values_, data);
+    runModel();
 }
 
 void InvestigationFrame::readFields() {
     const QChar decimalPoint = userDecimalPoint();
-    for (const FieldRead& read : spec_.readOrder) {
-        const double value = readNumber(field(read.field)->text(), decimalPoint);
-        const double scaled = value * read.factor;
+    for (std::size_t i = 0; i < spec_.fields.size(); ++i) {
+        const FieldSpec& f = spec_.fields[i];
+        const double scaled =
+            readNumber(control<QLineEdit>(QLatin1String(f.name))->text(), decimalPoint) * f.factor;
         if (!std::isfinite(scaled)) throw model::FloatError(model::FloatError::Kind::Overflow);
-        values_.at(static_cast<std::size_t>(read.field)) = scaled;
+        values_[i] = scaled;
+    }
+}
+
+double InvestigationFrame::value(int curve, Quantity quantity) const {
+    return values_.at(static_cast<std::size_t>(sources_.at(curve).at(static_cast<int>(quantity))));
+}
+
+void InvestigationFrame::runModel() {
+    const model::CurvePointSink sink = [this](int piece, int curve, double t, double P) {
+        const auto i = static_cast<std::size_t>(curve - 1);
+        pieces_.at(i).at(static_cast<std::size_t>(piece - 1))
+            ->addPoint(t, P, spec_.curves.at(i).colour);
+    };
+    model::ThreeCurves curves;
+    for (int i = 0; i < 3; ++i) {
+        curves[i] = {.X = value(i, Quantity::Resistance), .C = value(i, Quantity::Elasticity)};
+    }
+    if (std::holds_alternative<DiastolicDecay>(spec_.model)) {
+        model::RunDiastolicDecay(value(0, Quantity::SystolicPressure), curves, sink);
+    } else if (const auto* ejection = std::get_if<SystolicEjection>(&spec_.model)) {
+        for (int i = 0; i < 3; ++i) curves[i].Qmax = value(i, Quantity::Inflow);
+        model::RunSystolicEjection(curves, ejection->handOut, sink);
+    } else {
+        const auto& cycle = std::get<CardiacCycle>(spec_.model);
+        model::RunCardiacCycle(*cycle.timing, value(0, Quantity::Inflow), curves[0].X, curves[0].C,
+                               curves[1].X, curves[1].C, curves[2].X, curves[2].C, sink);
     }
 }
 

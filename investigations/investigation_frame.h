@@ -1,28 +1,31 @@
 #pragma once
-// The frame shared by the seven investigation windows: controls and chart from the window's
-// table, the key filter on its fields, and the build run by "Построить график".
+// The frame shared by the seven investigation windows: prompts, fields and chart from the
+// window's table, the key filter on its fields, and the build run by "Построить график".
 
 #include <array>
 
-#include "ui/form.h"
 #include "investigations/investigation_spec.h"
+#include "ui/form.h"
 
 class QLineEdit;
 
 namespace chart {
 class ChartWidget;
-}
+class LineSeries;
+}  // namespace chart
 
 namespace investigations {
 
 class InvestigationFrame : public ui::Form {
     Q_OBJECT
   public:
+    // Throws ui::TableError when the table names a field, parameter or series that the window
+    // does not have.
     InvestigationFrame(const InvestigationSpec& spec, ui::Desktop& desktop);
 
-    // The build: clear the curves, add the anchor points, read the five fields, compute and
-    // add the curves. Throws the first error, which ends the build where it occurs; the click
-    // on Button1 runs it through invoke(), which shows the error box.
+    // The build: clear the curves, add the anchor points, read the five fields, compute the
+    // three curves and add their points. Throws the first error, which ends the build where it
+    // occurs; the click on Button1 runs it through invoke(), which shows the error box.
     void Button1Click();
 
     const InvestigationSpec& investigationSpec() const { return spec_; }
@@ -30,13 +33,25 @@ class InvestigationFrame : public ui::Form {
     QLineEdit* field(int number) const;  // Edit1 = 1
 
   private:
+    using Quantity = Parameter::Quantity;
+    static constexpr int kQuantities = 4;
+
+    void resolveTable();
     void configureChart();
     void readFields();
+    double value(int curve, Quantity quantity) const;  // curve 0..2
+    void runModel();
 
     const InvestigationSpec& spec_;
     chart::ChartWidget* chart_ = nullptr;
-    // The values of the last build, by field number (index 0 unused); overwritten by each build.
-    std::array<double, 6> values_{};
+    // For each curve and quantity, the field (index in the table) that holds its value; -1 when
+    // the model does not need it.
+    std::array<std::array<int, kQuantities>, 3> sources_{};
+    // The series of each curve's pieces, and the series a build clears.
+    std::array<std::vector<chart::LineSeries*>, 3> pieces_;
+    std::vector<chart::LineSeries*> cleared_;
+    // The values of the last build, by field in table order; overwritten by each build.
+    std::array<double, 5> values_{};
 };
 
 }  // namespace investigations

@@ -1,28 +1,25 @@
 #pragma once
-// Shorthands for the rows of the investigation windows' control tables.
+// Shorthands for the rows of the investigation windows' tables.
 
-#include <array>
-
-#include "ui/form_spec.h"
+#include "investigations/investigation_spec.h"
 
 namespace investigations::rows {
 
-// A label that sizes itself to its text.
+// A prompt or value label that sizes itself to its text.
 inline ui::ControlSpec label(const char* name, int left, int top, const char* text,
                              const ui::FontSpec& font) {
     return {ui::ControlKind::Label, name, {left, top, 0, 0}, text, font};
 }
 
-// Field EditN.
-inline ui::ControlSpec edit(int number, int left, int top, int width, int height, int tabOrder,
-                            const ui::FontSpec& font) {
-    static constexpr std::array<const char*, 5> kNames{"Edit1", "Edit2", "Edit3", "Edit4", "Edit5"};
-    return {ui::ControlKind::Edit,
-            kNames.at(static_cast<std::size_t>(number - 1)),
-            {left, top, width, height},
-            "",
-            font,
-            tabOrder};
+// An input field at left, top, width, height.
+inline FieldSpec field(const char* name, Parameter holds, QRect geometry, int tabOrder,
+                       double factor = 1) {
+    return {name, holds, factor, geometry, tabOrder};
+}
+
+// A peak inflow field: typed in tens of ml/s.
+inline FieldSpec inflowField(const char* name, Parameter holds, QRect geometry, int tabOrder) {
+    return field(name, holds, geometry, tabOrder, 10);
 }
 
 // "Построить график".
@@ -39,5 +36,9 @@ inline ui::ControlSpec chart(int left, int top, int width, int height) {
 
 // The caption of every investigation window.
 inline constexpr const char* kCaption = "Исследование";
+
+// The axis titles of most charts.
+inline constexpr const char* kTime = "время (с)";
+inline constexpr const char* kPressure = "давление (мм.рт.ст)";
 
 }  // namespace investigations::rows

@@ -12,8 +12,6 @@ const CardiacCycleTiming kForm22Timing{
 namespace {
 
 constexpr int kCurves = 3;
-// Pressure at the opening of the aortic valve in the first beat.
-constexpr double kFirstOpeningPressure = 80.0;
 constexpr double kGridStep = 0.01;
 constexpr double kSystoleLength = 0.24;
 
@@ -26,7 +24,7 @@ struct Curve {
 
 // The three pressures of a grid point are all computed before any point is handed out, so an
 // error in any curve keeps the whole grid point off the chart.
-void HandOut(const CyclePointSink& sink, int piece, double x, const Triple& P) {
+void HandOutTriple(const CurvePointSink& sink, int piece, double x, const Triple& P) {
     for (int i = 0; i < kCurves; ++i) sink(piece, i + 1, x, P[i]);
 }
 
@@ -48,15 +46,15 @@ void ForEachDiastoleTime(double sMax, Point&& point) {
 }  // namespace
 
 void RunCardiacCycle(const CardiacCycleTiming& timing, double Qmax, double X1, double C1, double X2,
-                     double C2, double X3, double C3, const CyclePointSink& sink) {
+                     double C2, double X3, double C3, const CurvePointSink& sink) {
     const std::array<Curve, kCurves> curves{{{X1, C1}, {X2, C2}, {X3, C3}}};
     Triple P{};
 
     // Piece 1: first systole from the opening pressure.
     ForEachSystoleTime([&](double t) {
         for (int i = 0; i < kCurves; ++i)
-            P[i] = SystolicPressure(kFirstOpeningPressure, curves[i].X, curves[i].C, Qmax, t);
-        HandOut(sink, 1, t, P);
+            P[i] = SystolicPressure(kValveOpeningPressure, curves[i].X, curves[i].C, Qmax, t);
+        HandOutTriple(sink, 1, t, P);
     });
 
     // Piece 2: first diastole, starting from the systolic pressure at te. The start pressure
@@ -65,37 +63,37 @@ void RunCardiacCycle(const CardiacCycleTiming& timing, double Qmax, double X1, d
     Triple start{};
     for (int i = 0; i < kCurves; ++i)
         start[i] =
-            SystolicPressure(kFirstOpeningPressure, curves[i].X, curves[i].C, Qmax, timing.te);
+            SystolicPressure(kValveOpeningPressure, curves[i].X, curves[i].C, Qmax, timing.te);
     ForEachDiastoleTime(timing.sMax, [&](double s) {
         for (int i = 0; i < kCurves; ++i)
             P[i] = DiastolicPressure(start[i], curves[i].X, curves[i].C, s);
-        HandOut(sink, 2, timing.oD1 + s, P);
+        HandOutTriple(sink, 2, timing.oD1 + s, P);
     });
 
     // Join point of the second systole: the pressure at the end of the first diastole.
     Triple join{};
     for (int i = 0; i < kCurves; ++i)
         join[i] = DiastolicPressure(start[i], curves[i].X, curves[i].C, timing.tj);
-    HandOut(sink, 3, timing.oD1 + timing.tj, join);
+    HandOutTriple(sink, 3, timing.oD1 + timing.tj, join);
 
     // Piece 3: second systole from the join pressure.
     ForEachSystoleTime([&](double t) {
         for (int i = 0; i < kCurves; ++i)
             P[i] = SystolicPressure(join[i], curves[i].X, curves[i].C, Qmax, t);
-        HandOut(sink, 3, timing.oS2 + t, P);
+        HandOutTriple(sink, 3, timing.oS2 + t, P);
     });
 
     // Join point of the second diastole: the second systole's pressure at te.
     Triple second{};
     for (int i = 0; i < kCurves; ++i)
         second[i] = SystolicPressure(join[i], curves[i].X, curves[i].C, Qmax, timing.te);
-    HandOut(sink, 4, timing.xJ2, second);
+    HandOutTriple(sink, 4, timing.xJ2, second);
 
     // Piece 4: second diastole.
     ForEachDiastoleTime(timing.sMax, [&](double s) {
         for (int i = 0; i < kCurves; ++i)
             P[i] = DiastolicPressure(second[i], curves[i].X, curves[i].C, s);
-        HandOut(sink, 4, timing.oD2 + s, P);
+        HandOutTriple(sink, 4, timing.oD2 + s, P);
     });
 }
 

@@ -7,6 +7,7 @@
 #include "ui/controls.h"
 #include "ui/desktop.h"
 #include "ui/fonts.h"
+#include "ui/table_error.h"
 
 namespace ui {
 
@@ -110,7 +111,7 @@ void Form::invoke(const QString& name) {
 
 void Form::connectClick(const QString& controlName, const QString& handlerName) {
     QWidget* const widget = control(controlName);
-    Q_ASSERT_X(widget, "Form::connectClick", qPrintable(controlName));
+    if (!widget) throw TableError(objectName(), QStringLiteral("control ") + controlName);
     if (auto* const button = qobject_cast<QAbstractButton*>(widget)) {
         connect(button, &QAbstractButton::clicked, this,
                 [this, handlerName] { invoke(handlerName); });

@@ -35,7 +35,8 @@ class Form : public QWidget {
     void setHandler(const QString& name, std::function<void()> handler);
     bool hasHandler(const QString& name) const;
     void invoke(const QString& name);
-    // Runs the handler whenever the named push button or label is clicked.
+    // Runs the handler whenever the named push button, label or picture is clicked; throws
+    // TableError when the window has no such control.
     void connectClick(const QString& controlName, const QString& handlerName);
 
     template <class T = QWidget>

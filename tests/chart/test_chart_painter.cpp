@@ -107,12 +107,12 @@ void TestChartPainter::lineStopsAtPlotBorder() {
     const ChartGeometry g = geometry(data);
     const int y = at(g, 0, 5).y();
     QCOMPARE(pixel(image, QPoint(g.plot.right() - 1, y)), kGreen);
-    QCOMPARE(pixel(image, QPoint(g.plot.right() + 1, y)), data.settings().background);
-    QCOMPARE(pixel(image, QPoint(g.plot.right() + 4, y)), data.settings().background);
+    QCOMPARE(pixel(image, QPoint(g.plot.right() + 1, y)), data.settings().backgroundColour());
+    QCOMPARE(pixel(image, QPoint(g.plot.right() + 4, y)), data.settings().backgroundColour());
     const int x = at(g, 1.0, 0).x();
     QCOMPARE(pixel(image, QPoint(x, g.plot.top() + 1)), kBlue);
     QCOMPARE(pixel(image, QPoint(x, g.plot.bottom() - 1)), kBlue);
-    QCOMPARE(pixel(image, QPoint(x, g.plot.top() - 2)), data.settings().background);
+    QCOMPARE(pixel(image, QPoint(x, g.plot.top() - 2)), data.settings().backgroundColour());
 }
 
 void TestChartPainter::drawnInXOrder() {
@@ -196,8 +196,8 @@ void TestChartPainter::legendPlacement() {
     QCOMPARE(pixel(image, g.legendBox.topLeft() + QPoint(1, 1)), kWhite);
     const QPoint corner = g.legendBox.bottomRight();
     QCOMPARE(pixel(image, corner + QPoint(3, 3)), QColor(Qt::black));
-    QCOMPARE(pixel(image, corner + QPoint(4, 4)), data.settings().background);
-    QCOMPARE(pixel(image, QPoint(g.legendBox.left(), corner.y() + 2)), data.settings().background);
+    QCOMPARE(pixel(image, corner + QPoint(4, 4)), data.settings().backgroundColour());
+    QCOMPARE(pixel(image, QPoint(g.legendBox.left(), corner.y() + 2)), data.settings().backgroundColour());
 }
 
 void TestChartPainter::rowsThatDoNotFitAreNotShown() {
