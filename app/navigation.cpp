@@ -1,7 +1,8 @@
 #include "app/navigation.h"
 
-#include "ui/form.h"
 #include "app/window_set.h"
+#include "ui/form.h"
+#include "ui/table_error.h"
 
 namespace app {
 
@@ -35,12 +36,31 @@ const std::vector<NavRow>& navigationTable() {
     return rows;
 }
 
-void wireNavigation(const WindowSet& windows) {
-    for (const NavRow& row : navigationTable()) {
-        ui::Form* const from = windows.window(row.from);
+namespace {
+
+ui::Form& windowNamed(const WindowSet& windows, const char* name) {
+    ui::Form* const window = windows.window(name);
+    if (!window)
+        throw ui::TableError(QStringLiteral("navigation"), QStringLiteral("window ") + name);
+    return *window;
+}
+
+}  // namespace
+
+void wireNavigation(const WindowSet& windows, const std::vector<NavRow>& table) {
+    for (const NavRow& row : table) {
+        ui::Form& from = windowNamed(windows, row.from);
+        if (!from.control(QString::fromLatin1(row.control))) {
+            throw ui::TableError(QStringLiteral("navigation"),
+                                 QStringLiteral("control %1.%2").arg(row.from, row.control));
+        }
+        for (const NavStep& step : row.steps) windowNamed(windows, step.window);
+    }
+    for (const NavRow& row : table) {
+        ui::Form* const from = &windowNamed(windows, row.from);
         std::vector<std::pair<NavStep::Op, ui::Form*>> steps;
         for (const NavStep& step : row.steps)
-            steps.emplace_back(step.op, windows.window(step.window));
+            steps.emplace_back(step.op, &windowNamed(windows, step.window));
         from->setHandler(QString::fromLatin1(row.handler), [steps] {
             for (const auto& [op, window] : steps) {
                 if (op == NavStep::Op::Show) {

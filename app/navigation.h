@@ -23,7 +23,9 @@ struct NavRow {
 
 const std::vector<NavRow>& navigationTable();
 
-// Registers each row's handler on its window and connects the control's click to it.
-void wireNavigation(const WindowSet& windows);
+// Registers each row's handler on its window and connects the control's click to it. Throws
+// ui::TableError, before wiring anything, when a row names a window or control that does not
+// exist.
+void wireNavigation(const WindowSet& windows, const std::vector<NavRow>& table = navigationTable());
 
 }  // namespace app

@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <QIcon>
 #include <QStyleFactory>
+#include <cstdio>
+#include <memory>
 
+#include "app/window_set.h"
 #include "ui/desktop.h"
 #include "ui/fonts.h"
 #include "ui/form.h"
-#include "app/window_set.h"
+#include "ui/table_error.h"
 
 namespace app {
 
@@ -21,14 +24,22 @@ int run(int argc, char** argv) {
     ui::installFontSubstitutes();
 
     ui::QtDesktop desktop;
-    // The title window appears first and is drawn while the other windows are made. Clicks and
-    // keys wait in the queue until all of them exist and the navigation is wired.
-    const WindowSet windows(desktop, [](ui::Form& title) {
-        title.Show();
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
+    std::unique_ptr<WindowSet> windows;
+    try {
+        // The title window appears first and is drawn while the other windows are made. Clicks
+        // and keys wait in the queue until all of them exist and the navigation is wired.
+        windows = std::make_unique<WindowSet>(desktop, [](ui::Form& title) {
+            title.Show();
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
+    } catch (const ui::TableError& error) {
+        // A window's table names something that does not exist: the program cannot start.
+        std::fprintf(stderr, "%s\n", error.what());
+        desktop.showError(QString::fromUtf8(error.what()));
+        return 1;
+    }
     // Closed while the others were being made: the program ends as if the event loop had run.
-    if (!windows.mainWindow()->isVisible()) return 0;
+    if (!windows->mainWindow()->isVisible()) return 0;
     return QApplication::exec();
 }
 

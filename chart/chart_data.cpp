@@ -91,8 +91,10 @@ void ChartData::clearAllSeries() {
     }
 }
 
-bool ChartData::addCurve(const QString& title, const QColor& colour, const QStringList& pieces) {
-    CurveDefinition curve{title, colour, {}};
+bool ChartData::addCurve(const QString& legendRow, const QColor& colour,
+                         const QStringList& pieces) {
+    CurveDefinition curve{series(legendRow), colour, {}};
+    if (!curve.legendRow) return false;
     for (const QString& name : pieces) {
         const LineSeries* const piece = series(name);
         if (!piece || !isHelper(*piece) ||
@@ -101,7 +103,14 @@ bool ChartData::addCurve(const QString& title, const QColor& colour, const QStri
         }
         curve.pieces.push_back(piece);
     }
-    curves_.push_back(std::move(curve));
+    const auto rowOf = [this](const CurveDefinition& c) {
+        return std::find_if(series_.begin(), series_.end(),
+                            [&](const auto& s) { return s.get() == c.legendRow; });
+    };
+    const auto before = std::find_if(curves_.begin(), curves_.end(), [&](const CurveDefinition& c) {
+        return rowOf(c) > rowOf(curve);
+    });
+    curves_.insert(before, std::move(curve));
     return true;
 }
 
@@ -115,7 +124,8 @@ std::vector<CurvePoints> ChartData::curves() const {
     std::vector<CurvePoints> result;
     result.reserve(curves_.size());
     for (const CurveDefinition& curve : curves_) {
-        CurvePoints& out = result.emplace_back(CurvePoints{curve.title, curve.colour, {}});
+        CurvePoints& out =
+            result.emplace_back(CurvePoints{curve.legendRow->title(), curve.colour, {}});
         for (const LineSeries* const piece : curve.pieces) {
             out.points.insert(out.points.end(), piece->points().begin(), piece->points().end());
         }

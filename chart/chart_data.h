@@ -84,11 +84,12 @@ struct ChartSettings {
     QColor backgroundColour() const;
 };
 
-// What a student calls a curve: one legend title and colour, drawn by one or more series (the
-// pieces of a cardiac-cycle curve). A series of no curve is a helper, such as the white series
+// What a student calls a curve: drawn in one colour by one or more series (the pieces of a
+// cardiac-cycle curve), and named by the legend row that stands beside that colour, which need
+// not be a row of its own pieces. A series of no curve is a helper, such as the white series
 // whose single points hold the axis range.
 struct CurveDefinition {
-    QString title;
+    const LineSeries* legendRow;
     QColor colour;
     std::vector<const LineSeries*> pieces;
 };
@@ -119,13 +120,15 @@ class ChartData {
     void clearAllSeries();
     const std::vector<std::unique_ptr<LineSeries>>& seriesList() const { return series_; }
 
-    // Declares the named series, in piece order, as the pieces of one curve. Returns false, and
-    // declares nothing, when a name is unknown or already belongs to a curve.
-    bool addCurve(const QString& title, const QColor& colour, const QStringList& pieces);
+    // Declares the named series, in piece order, as the pieces of one curve named by the legend
+    // row of the series `legendRow`. Returns false, and declares nothing, when a name is unknown
+    // or a piece already belongs to a curve.
+    bool addCurve(const QString& legendRow, const QColor& colour, const QStringList& pieces);
+    // The curves in legend order, from the top.
     const std::vector<CurveDefinition>& curveDefinitions() const { return curves_; }
     bool isHelper(const LineSeries& series) const;
-    // Every curve in the order of declaration, with its points; points of equal time keep the
-    // order of their pieces.
+    // Every curve in legend order, titled by its legend row, with the points of all its pieces
+    // in time order; points of equal time keep the order of their pieces.
     std::vector<CurvePoints> curves() const;
 
     // Called (coalescing is the widget's business) whenever a series changes.

@@ -5,10 +5,10 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "ui/controls.h"
-#include "ui/fonts.h"
 #include "content/credits.h"
 #include "content/window_content.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
 
 namespace {
 

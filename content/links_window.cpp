@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "content/window_content.h"
 #include "ui/controls.h"
 #include "ui/desktop.h"
-#include "content/window_content.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <QByteArray>
 
+#include "content/window_content.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
-#include "content/window_content.h"
 
 namespace {
 

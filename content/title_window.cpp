@@ -2,8 +2,8 @@
 
 #include <QPushButton>
 
-#include "ui/controls.h"
 #include "content/window_content.h"
+#include "ui/controls.h"
 
 const ui::FormSpec& TForm1::formSpec() {
     static const ui::FormSpec spec{.name = "Form1",

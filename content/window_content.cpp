@@ -4,9 +4,9 @@
 #include <QtDebug>
 #include <cmath>
 
+#include "assets/jpeg_decoder.h"
 #include "ui/controls.h"
 #include "ui/table_error.h"
-#include "assets/jpeg_decoder.h"
 
 namespace content {
 

@@ -42,8 +42,8 @@ InvestigationFrame::InvestigationFrame(const InvestigationSpec& spec, ui::Deskto
 
     ui::ControlTable controls = spec.prompts;
     for (const FieldSpec& f : spec.fields) {
-        controls.push_back({ui::ControlKind::Edit, f.name, f.geometry, "", spec.fieldFont,
-                            f.tabOrder});
+        controls.push_back(
+            {ui::ControlKind::Edit, f.name, f.geometry, "", spec.fieldFont, f.tabOrder});
     }
     controls.push_back(spec.button);
     controls.push_back(spec.chartControl);
@@ -84,13 +84,12 @@ void InvestigationFrame::resolveTable() {
             if (!needed[q]) continue;
             const auto quantity = static_cast<Quantity>(q);
             // A cardiac cycle takes one peak inflow for all three curves.
-            const bool ownValue = own.quantity == quantity &&
-                                  !(std::holds_alternative<CardiacCycle>(spec_.model) &&
-                                    quantity == Quantity::Inflow);
+            const bool ownValue =
+                own.quantity == quantity && !(std::holds_alternative<CardiacCycle>(spec_.model) &&
+                                              quantity == Quantity::Inflow);
             const Parameter wanted = ownValue ? own : Parameter{quantity};
-            const auto holder =
-                std::find_if(spec_.fields.begin(), spec_.fields.end(),
-                             [&](const FieldSpec& f) { return f.holds == wanted; });
+            const auto holder = std::find_if(spec_.fields.begin(), spec_.fields.end(),
+                                             [&](const FieldSpec& f) { return f.holds == wanted; });
             if (holder == spec_.fields.end()) {
                 throw ui::TableError(table, QStringLiteral("field for ") + nameOf(wanted));
             }
@@ -123,20 +122,21 @@ void InvestigationFrame::configureChart() {
     for (std::size_t i = 0; i < spec_.curves.size(); ++i) {
         const CurveSpec& curve = spec_.curves[i];
         if (static_cast<int>(curve.series.size()) != pieces) {
-            throw ui::TableError(objectName(), QStringLiteral("series for each of the %1 pieces of %2")
-                                                   .arg(pieces)
-                                                   .arg(nameOf(curve.value)));
+            throw ui::TableError(objectName(),
+                                 QStringLiteral("series for each of the %1 pieces of %2")
+                                     .arg(pieces)
+                                     .arg(nameOf(curve.value)));
         }
         QStringList names;
         for (const char* name : curve.series) {
             pieces_[i].push_back(&seriesNamed(name));
             names << QString::fromLatin1(name);
         }
-        const chart::LineSeries& legend =
-            seriesNamed(curve.legendRow ? curve.legendRow : curve.series.front());
-        if (!data.addCurve(legend.title(), curve.colour, names)) {
-            throw ui::TableError(objectName(), QStringLiteral("series of its own for ") +
-                                                   nameOf(curve.value));
+        const char* const legend = curve.legendRow ? curve.legendRow : curve.series.front();
+        seriesNamed(legend);
+        if (!data.addCurve(QString::fromLatin1(legend), curve.colour, names)) {
+            throw ui::TableError(objectName(),
+                                 QStringLiteral("series of its own for ") + nameOf(curve.value));
         }
         cleared_.insert(cleared_.end(), pieces_[i].begin(), pieces_[i].end());
     }
@@ -182,7 +182,8 @@ double InvestigationFrame::value(int curve, Quantity quantity) const {
 void InvestigationFrame::runModel() {
     const model::CurvePointSink sink = [this](int piece, int curve, double t, double P) {
         const auto i = static_cast<std::size_t>(curve - 1);
-        pieces_.at(i).at(static_cast<std::size_t>(piece - 1))
+        pieces_.at(i)
+            .at(static_cast<std::size_t>(piece - 1))
             ->addPoint(t, P, spec_.curves.at(i).colour);
     };
     model::ThreeCurves curves;

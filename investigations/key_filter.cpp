@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <string>
 
-#include "ui/desktop.h"
 #include "investigations/win1251.h"
+#include "ui/desktop.h"
 
 namespace investigations {
 

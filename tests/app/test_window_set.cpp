@@ -6,10 +6,11 @@
 #include <QtTest>
 
 #include "app/navigation.h"
-#include "ui/fonts.h"
-#include "ui/form.h"
 #include "app/window_set.h"
 #include "tests/support/recording_desktop.h"
+#include "ui/fonts.h"
+#include "ui/form.h"
+#include "ui/table_error.h"
 
 namespace {
 
@@ -68,6 +69,45 @@ class TestWindowSet : public QObject {
         QCOMPARE(seen, QStringList{"Form1"});
         QVERIFY(set.mainWindow()->isVisible() && Form2 && Form9);
         QCOMPARE(visibleWindows(set), QStringList{"Form1"});
+    }
+
+    // A navigation row that names a window or control that does not exist stops start-up.
+    void misspeltNavigation_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("window") << "Form1"
+                                << "Button1"
+                                << "Form31"
+                                << "navigation: no window Form31";
+        QTest::newRow("source") << "Form13"
+                                << "Button1"
+                                << "Form2"
+                                << "navigation: no window Form13";
+        QTest::newRow("control") << "Form2"
+                                 << "Button9"
+                                 << "Form3"
+                                 << "navigation: no control Form2.Button9";
+    }
+    void misspeltNavigation() {
+        QFETCH(QString, from);
+        QFETCH(QString, control);
+        QFETCH(QString, to);
+        QFETCH(QString, message);
+        const QByteArray f = from.toLatin1(), c = control.toLatin1(), t = to.toLatin1();
+        const std::vector<app::NavRow> table{
+            {"Form2", "Button2", "Button2Click", {{app::NavStep::Op::Show, "Form4"}}},
+            {f.constData(), c.constData(), "Click", {{app::NavStep::Op::Show, t.constData()}}}};
+        QString said;
+        try {
+            app::wireNavigation(*set_, table);
+        } catch (const ui::TableError& error) {
+            said = QString::fromUtf8(error.what());
+        }
+        QCOMPARE(said, message);
+        // Nothing of the table was wired: the good row's handler was not replaced.
+        QVERIFY(!set_->window("Form2")->hasHandler("Click"));
     }
 
     void everyRowHasItsHandler() {

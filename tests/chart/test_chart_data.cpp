@@ -13,6 +13,8 @@ class TestChartData : public QObject {
     void addPointKeepsOrder();
     void changesAreReported();
     void seriesByName();
+    void curvesJoinTheirPieces();
+    void curveDeclarationsThatFail();
 };
 
 void TestChartData::addPointKeepsOrder_data() {
@@ -76,6 +78,51 @@ void TestChartData::seriesByName() {
     QCOMPARE(data.settings().titleFont.family(), QString("Arial"));
     QCOMPARE(data.settings().titleFont.pixelSize(), 11);
     QCOMPARE(data.settings().titleColor, QColor(Qt::blue));
+}
+
+// A curve drawn by two overlapping pieces, named by another series' legend row, beside a helper.
+void TestChartData::curvesJoinTheirPieces() {
+    ChartData data;
+    LineSeries& anchor = data.addSeries("Series4", " ", Qt::white);
+    LineSeries& named = data.addSeries("Series2", "first", Qt::blue);
+    LineSeries& late = data.addSeries("Series1", "second", Qt::red);
+    LineSeries& second = data.addSeries("Series3", " ", Qt::white);
+    QVERIFY(data.addCurve("Series1", Qt::red, {"Series2"}));  // drawn by Series2
+    QVERIFY(data.addCurve("Series2", Qt::blue, {"Series1", "Series3"}));
+    anchor.addPoint(1, 130, Qt::blue);
+    late.addPoint(0, 10, Qt::blue);
+    late.addPoint(0.5, 11, Qt::blue);
+    second.addPoint(0.4, 20, Qt::blue);  // overlaps the first piece
+    second.addPoint(0.5, 21, Qt::blue);  // same time as its end: after it
+    second.addPoint(0.9, 22, Qt::blue);
+    named.addPoint(0.2, 5, Qt::red);
+
+    QVERIFY(data.isHelper(anchor));
+    QVERIFY(!data.isHelper(named) && !data.isHelper(late) && !data.isHelper(second));
+    const auto curves = data.curves();
+    QCOMPARE(curves.size(), std::size_t(2));
+    // Legend order: the row "first" stands above the row "second".
+    QCOMPARE(curves[0].title, QString("first"));
+    QCOMPARE(curves[0].colour, QColor(Qt::blue));
+    QList<double> ys;
+    for (const auto& p : curves[0].points) ys << p.y;
+    QCOMPARE(ys, (QList<double>{10, 20, 11, 21, 22}));
+    QCOMPARE(curves[1].title, QString("second"));
+    QCOMPARE(curves[1].points.size(), std::size_t(1));
+    QCOMPARE(curves[1].points[0].y, 5.0);
+}
+
+void TestChartData::curveDeclarationsThatFail() {
+    ChartData data;
+    data.addSeries("Series1", "a", Qt::red);
+    data.addSeries("Series2", "b", Qt::red);
+    QVERIFY(!data.addCurve("Series9", Qt::red, {"Series1"}));             // no such legend row
+    QVERIFY(!data.addCurve("Series1", Qt::red, {"Series1", "Series9"}));  // no such piece
+    QVERIFY(!data.addCurve("Series1", Qt::red, {"Series1", "Series1"}));  // a piece twice
+    QVERIFY(data.curveDefinitions().empty());
+    QVERIFY(data.addCurve("Series1", Qt::red, {"Series1"}));
+    QVERIFY(!data.addCurve("Series2", Qt::red, {"Series2", "Series1"}));  // taken already
+    QCOMPARE(data.curveDefinitions().size(), std::size_t(1));
 }
 
 QTEST_MAIN(TestChartData)

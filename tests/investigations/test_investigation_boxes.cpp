@@ -3,9 +3,9 @@
 
 #include <QtTest>
 
-#include "ui/desktop.h"
 #include "tests/investigations/window_factory.h"
 #include "tests/support/box_closer.h"
+#include "ui/desktop.h"
 
 using testing_support::BoxCloser;
 using testing_support::SeenBox;

@@ -384,6 +384,73 @@ class TestInvestigationBuilds : public QObject {
         }
     }
 
+    // The chart lists each window's three curves by their legend titles, in legend order, with
+    // every point of their pieces in time order; anchor series belong to none.
+    void curves_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<QList<QColor>>("colours");
+        QTest::addColumn<QList<int>>("counts");
+        QTest::newRow("Form9") << "Form9" << QStringList{"120", "1,2", "0,5", "1", "2"}
+                               << QStringList{"Х1", "Х2", "Х3"}
+                               << QList<QColor>{kBlue, kGreen, kRed} << QList<int>{56, 56, 56};
+        QTest::newRow("Form24") << "Form24" << QStringList{"1", "120", "0,6", "1,2", "2,4"}
+                                << QStringList{"C1", "C2", "C3"}
+                                << QList<QColor>{kBlue, kGreen, kRed} << QList<int>{56, 56, 56};
+        QTest::newRow("Form20") << "Form20" << QStringList{"1,2", "1", "10", "50", "30"}
+                                << QStringList{"Qmax1", "Qmax2", "Qmax3"}
+                                << QList<QColor>{kBlue, kGreen, kRed} << QList<int>{13, 13, 13};
+        QTest::newRow("Form26") << "Form26" << QStringList{"1,2", "50", "0,5", "1", "2"}
+                                << QStringList{"x1", "x2", "x3"}
+                                << QList<QColor>{kGreen, kRed, kBlue} << QList<int>{13, 13, 13};
+        QTest::newRow("Form28") << "Form28" << QStringList{"50", "1", "0,6", "1,2", "2,4"}
+                                << QStringList{"с1", "с2", "с3"}
+                                << QList<QColor>{kRed, kGreen, kYellow} << QList<int>{13, 13, 13};
+        QTest::newRow("Form16") << "Form16" << QStringList{"1", "50", "1,2", "1,5", "1"}
+                                << QStringList{"С1", "С2", "С3"}
+                                << QList<QColor>{kBlue, kRed, kGreen} << QList<int>{168, 168, 168};
+        QTest::newRow("Form22") << "Form22" << QStringList{"1,2", "50", "1", "1,5", "2"}
+                                << QStringList{"x1", "x2", "x3"}
+                                << QList<QColor>{kRed, kGreen, kBlue} << QList<int>{170, 170, 170};
+    }
+    void curves() {
+        QFETCH(QString, window);
+        QFETCH(QStringList, fields);
+        QFETCH(QStringList, titles);
+        QFETCH(QList<QColor>, colours);
+        QFETCH(QList<int>, counts);
+        testing_support::RecordingDesktop desktop;
+        const auto form = makeInvestigation(window, desktop);
+        typeAndBuild(*form, fields);
+        QCOMPARE(desktop.errors, QStringList{});
+        const chart::ChartData& data = form->chart()->data();
+        const auto curves = data.curves();
+        QCOMPARE(int(curves.size()), 3);
+        std::size_t curvePoints = 0;
+        for (int i = 0; i < 3; ++i) {
+            const chart::CurvePoints& curve = curves[std::size_t(i)];
+            QCOMPARE(curve.title, titles[i]);
+            QCOMPARE(curve.colour, colours[i]);
+            QCOMPARE(int(curve.points.size()), counts[i]);
+            for (std::size_t k = 0; k < curve.points.size(); ++k) {
+                QCOMPARE(curve.points[k].color, colours[i]);
+                if (k > 0) QVERIFY(curve.points[k - 1].x <= curve.points[k].x);
+            }
+            curvePoints += curve.points.size();
+        }
+        // Every point of every series but the anchors' belongs to exactly one curve.
+        std::size_t seriesPoints = 0;
+        for (const auto& s : data.seriesList()) {
+            const bool anchor = form->investigationSpec().anchors &&
+                                (s->name() == form->investigationSpec().anchors->upperSeries ||
+                                 s->name() == form->investigationSpec().anchors->lowerSeries);
+            QCOMPARE(data.isHelper(*s), anchor);
+            if (!anchor) seriesPoints += s->points().size();
+        }
+        QCOMPARE(curvePoints, seriesPoints);
+    }
+
     // A build after a failed one starts over; the partial curves disappear.
     void buildAfterFailure() {
         testing_support::RecordingDesktop desktop;

@@ -4,9 +4,10 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "ui/fonts.h"
 #include "tests/investigations/window_factory.h"
 #include "tests/support/recording_desktop.h"
+#include "ui/fonts.h"
+#include "ui/table_error.h"
 
 using testing_support::makeInvestigation;
 
@@ -331,12 +332,73 @@ QColor namedColour(const QString& name) {
 
 }  // namespace
 
+// A window's table changed to name something the window does not have.
+struct Misspelling {
+    const char* name;
+    const investigations::InvestigationSpec& (*table)();
+    std::function<void(investigations::InvestigationSpec&)> change;
+    const char* message;
+};
+
+const std::vector<Misspelling>& misspellings() {
+    using investigations::InvestigationSpec;
+    static const std::vector<Misspelling> cases{
+        {"piece series", &TForm22::table,
+         [](InvestigationSpec& t) { t.curves[1].series[2] = "Series15"; },
+         "Form22: no series Series15"},
+        {"legend row", &TForm9::table,
+         [](InvestigationSpec& t) { t.curves[0].legendRow = "Series9"; },
+         "Form9: no series Series9"},
+        {"anchor series", &TForm16::table,
+         [](InvestigationSpec& t) { t.anchors->lowerSeries = "Series80"; },
+         "Form16: no series Series80"},
+        {"field", &TForm28::table, [](InvestigationSpec& t) { t.fields[3].name = "Edit6"; },
+         "Form28: no field Edit4"},
+        {"parameter without a field", &TForm22::table,
+         [](InvestigationSpec& t) {
+             t.curves[0].value = {investigations::Parameter::Quantity::Resistance, 4};
+         },
+         "Form22: no field for X4"},
+        {"button", &TForm20::table, [](InvestigationSpec& t) { t.button.name = "Button2"; },
+         "Form20: no control Button1"},
+        {"a piece short", &TForm16::table,
+         [](InvestigationSpec& t) { t.curves[2].series.pop_back(); },
+         "Form16: no series for each of the 4 pieces of C1"},
+        {"series twice", &TForm24::table,
+         [](InvestigationSpec& t) { t.curves[2].series = {"Series2"}; },
+         "Form24: no series of its own for C3"},
+    };
+    return cases;
+}
+
 class TestInvestigationLayout : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::Russian));
         ui::installFontSubstitutes();  // as the program does, so texts have their real widths
+    }
+
+    // A table that names something the window does not have stops the window from being made,
+    // with a message naming the window and the name.
+    void misspeltNames_data() {
+        QTest::addColumn<int>("row");
+        for (std::size_t i = 0; i < misspellings().size(); ++i)
+            QTest::newRow(misspellings()[i].name) << int(i);
+    }
+    void misspeltNames() {
+        QFETCH(int, row);
+        const Misspelling& m = misspellings()[std::size_t(row)];
+        investigations::InvestigationSpec table = m.table();
+        m.change(table);
+        testing_support::RecordingDesktop desktop;
+        QString message;
+        try {
+            investigations::InvestigationFrame window(table, desktop);
+        } catch (const ui::TableError& error) {
+            message = QString::fromUtf8(error.what());
+        }
+        QCOMPARE(message, QString::fromUtf8(m.message));
     }
 
     void controls_data() {
