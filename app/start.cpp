@@ -4,10 +4,11 @@
 #include <QIcon>
 #include <QStyleFactory>
 
+#include "app/window_set.h"
 #include "ui/desktop.h"
+#include "ui/desktop_setup.h"
 #include "ui/fonts.h"
 #include "ui/form.h"
-#include "app/window_set.h"
 
 namespace app {
 
@@ -16,6 +17,8 @@ int run(int argc, char** argv) {
     // One look for every window and button of the program.
     if (QStyle* const skin = QStyleFactory::create(QStringLiteral("Fusion")))
         application.setStyle(skin);
+    ui::useDesignedPalette();  // the same light look on a dark desktop
+    ui::installQtTranslation();
     application.setQuitOnLastWindowClosed(false);  // only closing the main window ends it
     application.setWindowIcon(QIcon(QStringLiteral(":/assets/heart.png")));
     ui::installFontSubstitutes();

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "content/window_content.h"
 #include "ui/controls.h"
 #include "ui/desktop.h"
-#include "content/window_content.h"
 
 namespace {
 
@@ -99,6 +99,13 @@ void TForm3::underline(ui::Label* label, bool on) {
     QFont font = label->font();
     font.setUnderline(on);
     label->setFont(font);
+}
+
+void TForm3::hideEvent(QHideEvent* event) {
+    ui::Form::hideEvent(event);
+    for (ui::Label* const label : findChildren<ui::Label*>()) {
+        if (label->font().underline()) underline(label, false);
+    }
 }
 
 TForm3::TForm3(ui::Desktop& desktop) : ui::Form(formSpec(), desktop) {
