@@ -3,25 +3,54 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QPalette>
-#include <QStyle>
 #include <QTranslator>
 #include <memory>
+#include <utility>
 
 namespace ui {
 
 namespace {
 
-// Every colour of every group set explicitly, so that resolving it against the theme's palette
-// takes nothing from the theme.
-QPalette wholly(QPalette palette) {
-    for (int group = 0; group < QPalette::NColorGroups; ++group) {
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            if (role == QPalette::NoRole) continue;
-            const auto g = static_cast<QPalette::ColorGroup>(group);
-            const auto r = static_cast<QPalette::ColorRole>(role);
-            palette.setBrush(g, r, palette.brush(g, r));
-        }
-    }
+// The light look the windows are designed in: the colours of the Fusion style on a light desktop.
+// Every colour of every group is set, so that resolving it against the theme's palette takes
+// nothing from the theme. (The style's own standard palette turns dark with a dark theme.)
+QPalette designedPalette() {
+    using P = QPalette;
+    const QColor face(239, 239, 239), black(Qt::black), white(Qt::white), grey(190, 190, 190);
+    P palette;
+    const std::pair<P::ColorRole, QColor> everyGroup[] = {
+        {P::WindowText, black},
+        {P::Button, face},
+        {P::Light, white},
+        {P::Midlight, QColor(202, 202, 202)},
+        {P::Dark, QColor(159, 159, 159)},
+        {P::Mid, QColor(184, 184, 184)},
+        {P::Text, black},
+        {P::BrightText, white},
+        {P::ButtonText, black},
+        {P::Base, white},
+        {P::Window, face},
+        {P::Shadow, QColor(118, 118, 118)},
+        {P::Highlight, QColor(48, 140, 198)},
+        {P::HighlightedText, white},
+        {P::Link, QColor(0, 0, 255)},
+        {P::LinkVisited, QColor(255, 0, 255)},
+        {P::AlternateBase, QColor(247, 247, 247)},
+        {P::ToolTipBase, QColor(255, 255, 220)},
+        {P::ToolTipText, black},
+        {P::PlaceholderText, QColor(0, 0, 0, 128)},
+    };
+    for (const auto& [role, colour] : everyGroup) palette.setColor(role, colour);
+    const std::pair<P::ColorRole, QColor> disabled[] = {
+        {P::WindowText, grey},
+        {P::Text, grey},
+        {P::ButtonText, grey},
+        {P::Dark, grey},
+        {P::Base, face},
+        {P::Shadow, QColor(177, 177, 177)},
+        {P::Highlight, QColor(145, 145, 145)},
+    };
+    for (const auto& [role, colour] : disabled) palette.setColor(P::Disabled, role, colour);
     return palette;
 }
 
@@ -54,7 +83,7 @@ class PaletteKeeper : public QObject {
 void useDesignedPalette() {
     auto* const application = qobject_cast<QApplication*>(QCoreApplication::instance());
     if (!application) return;
-    const QPalette palette = wholly(QApplication::style()->standardPalette());
+    const QPalette palette = designedPalette();
     // One keeper per application, owned by it.
     auto* keeper = static_cast<PaletteKeeper*>(application->findChild<QObject*>(
         QLatin1String(PaletteKeeper::kName), Qt::FindDirectChildrenOnly));

@@ -7,10 +7,9 @@
 
 namespace ui {
 
-// Sets the application palette to the standard palette of the application's style, every colour
-// of it, and puts it back whenever the platform theme later replaces it (a dark desktop theme,
-// a theme switched while the program runs). Call once, after the style is set and before any
-// window is made.
+// Sets the application palette to the program's own light palette (the Fusion style's colours on
+// a light desktop), every colour of it, and puts it back whenever the platform theme later
+// replaces it (a theme switched while the program runs). Call once, before any window is made.
 void useDesignedPalette();
 
 // The language of the user's desktop texts (not that of numbers).
