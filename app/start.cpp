@@ -8,6 +8,7 @@
 
 #include "app/window_set.h"
 #include "ui/desktop.h"
+#include "ui/desktop_setup.h"
 #include "ui/fonts.h"
 #include "ui/form.h"
 #include "ui/table_error.h"
@@ -19,6 +20,8 @@ int run(int argc, char** argv) {
     // One look for every window and button of the program.
     if (QStyle* const skin = QStyleFactory::create(QStringLiteral("Fusion")))
         application.setStyle(skin);
+    ui::useDesignedPalette();  // the same light look on a dark desktop
+    ui::installQtTranslation();
     application.setQuitOnLastWindowClosed(false);  // only closing the main window ends it
     application.setWindowIcon(QIcon(QStringLiteral(":/assets/heart.png")));
     ui::installFontSubstitutes();

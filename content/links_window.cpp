@@ -101,6 +101,13 @@ void TForm3::underline(ui::Label* label, bool on) {
     label->setFont(font);
 }
 
+void TForm3::hideEvent(QHideEvent* event) {
+    ui::Form::hideEvent(event);
+    for (ui::Label* const label : findChildren<ui::Label*>()) {
+        if (label->font().underline()) underline(label, false);
+    }
+}
+
 TForm3::TForm3(ui::Desktop& desktop) : ui::Form(formSpec(), desktop) {
     ui::buildControls(this, controlTable());
     content::showPicture(*this, "Image1", assets::Picture::KhanAcademyLogo);

@@ -25,6 +25,11 @@ class TForm3 : public ui::Form {
     static const std::vector<Link>& links();
     static QUrl linkOf(const char* control);
 
+  protected:
+    // A link left underlined when the window hides (closed while the pointer was on it) has no
+    // pointer on it when the window is shown again.
+    void hideEvent(QHideEvent* event) override;
+
   private:
     void underline(ui::Label* label, bool on);
 };

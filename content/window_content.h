@@ -5,14 +5,18 @@
 #include <QFont>
 #include <QString>
 
-#include "ui/form.h"
 #include "assets/pictures.h"
+#include "ui/form.h"
 
 namespace content {
 
-// Decodes the picture into the named picture box of the window. A damaged picture leaves the box
-// empty (with a warning on the console); the window works without it.
+// Decodes the picture into the named picture box of the window and names the box after the
+// picture for screen readers. A damaged picture leaves the box empty (with a warning on the
+// console); the window works without it.
 void showPicture(ui::Form& window, const char* boxName, assets::Picture picture);
+
+// What a picture shows, in words: a figure's caption, a formula's number and equations.
+QString pictureDescription(assets::Picture picture);
 
 // As many spaces as, in this font, come closest to the given width in pixels.
 QString spacesFor(const QFont& font, int pixels);

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <string>
 
+#include "investigations/number_reader.h"
 #include "investigations/win1251.h"
 #include "ui/desktop.h"
 
@@ -52,19 +53,23 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+bool KeyFilter::accepted(char32_t ch) {
+    return isAcceptedKey(ch, static_cast<char32_t>(userDecimalPoint().unicode()));
+}
+
 void KeyFilter::refuse() { desktop_.showMessage(QString::fromUtf8(refusedMessage())); }
 
 bool KeyFilter::keyPress(QKeyEvent* event) {
     const std::u32string chars = typedCharacters(*event);
     if (chars.size() == 1) {
-        if (isAcceptedKey(chars.front())) return false;  // the field handles it as usual
+        if (accepted(chars.front())) return false;  // the field handles it as usual
         refuse();
         return true;
     }
     if (chars.empty()) return false;  // a key that types nothing (arrows, Ctrl+digit, ...)
     // Several characters from one key: each in turn, as if typed one after the other.
     for (const char32_t c : chars) {
-        if (!isAcceptedKey(c)) {
+        if (!accepted(c)) {
             refuse();
         } else if (c >= 0x20 && c != 0x7F) {
             field_->insert(QString::fromUcs4(&c, 1));
@@ -76,7 +81,7 @@ bool KeyFilter::keyPress(QKeyEvent* event) {
 bool KeyFilter::inputMethod(QInputMethodEvent* event) {
     const std::u32string chars = codePoints(event->commitString());
     bool allAccepted = true;
-    for (const char32_t c : chars) allAccepted = allAccepted && isAcceptedKey(c);
+    for (const char32_t c : chars) allAccepted = allAccepted && accepted(c);
     if (allAccepted) return false;
     // Let the field take the rest of the event (the composition) without the commit, then
     // type the committed characters one by one through the filter.
@@ -86,7 +91,7 @@ bool KeyFilter::inputMethod(QInputMethodEvent* event) {
     QCoreApplication::sendEvent(field_, &withoutCommit);
     forwarding_ = false;
     for (const char32_t c : chars) {
-        if (!isAcceptedKey(c)) {
+        if (!accepted(c)) {
             refuse();
         } else if (c >= 0x20 && c != 0x7F) {
             field_->insert(QString::fromUcs4(&c, 1));

@@ -1,7 +1,8 @@
 #pragma once
 // The key filter of an investigation field (the handler EditNKeyPress): every typed character,
 // also text committed by an input method, is judged before the field sees it; a refused one is
-// dropped and reported in the message box. Pasted text is not typed and passes unchecked.
+// dropped and reported in the message box. The decimal separator accepted is the one the build
+// reads. Pasted text is not typed and passes unchecked.
 
 #include <QObject>
 
@@ -30,6 +31,8 @@ class KeyFilter : public QObject {
     bool keyPress(QKeyEvent* event);
     bool inputMethod(QInputMethodEvent* event);
     void refuse();
+    // The verdict under the user's regional settings, read afresh for every key.
+    static bool accepted(char32_t ch);
 
     QLineEdit* field_;
     ui::Desktop& desktop_;

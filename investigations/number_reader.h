@@ -23,7 +23,8 @@ class ConversionError : public std::runtime_error {
 // range; a value too small for a double becomes a subnormal number or zero.
 double readNumber(const QString& text, QChar decimalPoint);
 
-// The decimal separator of the user's regional settings.
+// The decimal separator of the user's regional settings: the one the key filter lets through and
+// the build reads, both asking here, so that a fraction that can be typed can be read.
 QChar userDecimalPoint();
 
 }  // namespace investigations

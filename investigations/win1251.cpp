@@ -52,7 +52,9 @@ bool acceptedWin1251Code(int code) {
     return false;  // the rest of ASCII and the Russian letters
 }
 
-bool isAcceptedKey(char32_t ch) {
+bool isAcceptedKey(char32_t ch, char32_t decimalPoint) {
+    if (ch == decimalPoint) return true;
+    if (ch == U',') return false;  // a comma that is no separator cannot be read
     const std::optional<int> code = win1251Code(ch);
     return code && acceptedWin1251Code(*code);
 }

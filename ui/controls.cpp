@@ -1,5 +1,8 @@
 #include "ui/controls.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,9 +14,105 @@
 
 namespace ui {
 
-Label::Label(QWidget* parent) : QLabel(parent) {
+namespace {
+
+// What a screen reader is told about a link label or a picture: a link that can be pressed, or
+// a picture (never an unnamed filler); plain labels keep the toolkit's own description.
+class ControlAccessible : public QAccessibleWidget {
+  public:
+    ControlAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+
+    QString text(QAccessible::Text t) const override {
+        QString text = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && text.isEmpty()) {
+            if (const auto* const label = qobject_cast<const QLabel*>(widget()))
+                text = label->text().simplified();
+        }
+        return text;
+    }
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (role() == QAccessible::Link) names.prepend(pressAction());
+        return names;
+    }
+    void doAction(const QString& action) override {
+        if (action != pressAction() || role() != QAccessible::Link) {
+            QAccessibleWidget::doAction(action);
+        } else if (auto* const label = qobject_cast<Label*>(widget())) {
+            label->click();
+        } else if (auto* const picture = qobject_cast<PictureBox*>(widget())) {
+            picture->click();
+        }
+    }
+    QStringList keyBindingsForAction(const QString& action) const override {
+        if (action == pressAction() && role() == QAccessible::Link)
+            return {QStringLiteral("Enter"), QStringLiteral("Space")};
+        return QAccessibleWidget::keyBindingsForAction(action);
+    }
+};
+
+QAccessibleInterface* controlAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(Label::staticMetaObject.className())) {
+        auto* const label = qobject_cast<Label*>(object);
+        return label && label->isLink() ? new ControlAccessible(label, QAccessible::Link) : nullptr;
+    }
+    if (className == QLatin1String(PictureBox::staticMetaObject.className())) {
+        auto* const picture = qobject_cast<PictureBox*>(object);
+        if (!picture) return nullptr;
+        return new ControlAccessible(picture,
+                                     picture->isLink() ? QAccessible::Link : QAccessible::Graphic);
+    }
+    return nullptr;
+}
+
+void registerAccessibility() {
+    static const bool registered = [] {
+        QAccessible::installFactory(&controlAccessible);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+// Enter, Return or Space, as for a push button.
+bool isClickKey(const QKeyEvent& event) {
+    const int key = event.key();
+    return !event.isAutoRepeat() &&
+           (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+           (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+// A dotted frame in the text colour around a link that has the keyboard focus.
+void drawFocusMark(QWidget& widget) {
+    if (!widget.hasFocus()) return;
+    QPainter painter(&widget);
+    painter.setPen(QPen(widget.palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(widget.rect().adjusted(0, 0, -1, -1));
+}
+
+}  // namespace
+
+// Whether it is a link is settled before anything can ask how to describe it to a screen reader
+// (setting a text does), since that description is kept.
+Label::Label(QWidget* parent, bool link) : QLabel(parent) {
+    registerAccessibility();
     setMouseTracking(true);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(link ? Qt::TabFocus : Qt::NoFocus);
+}
+
+bool Label::isLink() const { return focusPolicy() & Qt::TabFocus; }
+
+void Label::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    drawFocusMark(*this);
+}
+
+void Label::keyPressEvent(QKeyEvent* event) {
+    if (isLink() && isClickKey(*event)) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 void ClickTracker::press(const QMouseEvent& event) { pressed_ = event.button() == Qt::LeftButton; }
@@ -48,7 +147,21 @@ void Label::leaveEvent(QEvent* event) {
     emit mouseLeft();
 }
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
+PictureBox::PictureBox(QWidget* parent, bool link) : QWidget(parent) {
+    registerAccessibility();
+    setFocusPolicy(link ? Qt::TabFocus : Qt::NoFocus);
+}
+
+bool PictureBox::isLink() const { return focusPolicy() & Qt::TabFocus; }
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    if (isLink() && isClickKey(*event)) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
 
 void PictureBox::setImage(const QImage& image) {
     image_ = image;
@@ -59,6 +172,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setClipRect(rect());
     painter.drawImage(QPoint(0, 0), image_);
+    painter.end();
+    drawFocusMark(*this);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) { tracker_.press(*event); }
@@ -71,12 +186,18 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
 
 namespace {
 
+bool isLinkRow(const ControlSpec& spec) {
+    return spec.cursor == CursorKind::Hand &&
+           (spec.kind == ControlKind::Label || spec.kind == ControlKind::WrapLabel ||
+            spec.kind == ControlKind::Picture);
+}
+
 QWidget* makeControl(QWidget* window, const ControlSpec& spec, const CustomFactory& custom) {
     const QString text = QString::fromUtf8(spec.text);
     switch (spec.kind) {
         case ControlKind::Label:
         case ControlKind::WrapLabel: {
-            auto* const label = new Label(window);
+            auto* const label = new Label(window, isLinkRow(spec));
             label->setText(text);
             label->setTextFormat(Qt::PlainText);
             label->setWordWrap(spec.kind == ControlKind::WrapLabel);
@@ -93,7 +214,7 @@ QWidget* makeControl(QWidget* window, const ControlSpec& spec, const CustomFacto
             return edit;
         }
         case ControlKind::Picture:
-            return new PictureBox(window);
+            return new PictureBox(window, isLinkRow(spec));
         case ControlKind::Custom:
             return custom ? custom(window, spec) : new QWidget(window);
     }
@@ -118,10 +239,57 @@ Qt::CursorShape cursorShape(CursorKind kind) {
     return kind == CursorKind::Hand ? Qt::PointingHandCursor : Qt::ArrowCursor;
 }
 
+// The label that stands to the left of the field at about the same height, the nearest one.
+QLabel* rowLabel(const QLineEdit& field, const QList<QLabel*>& labels) {
+    const QRect f = field.geometry();
+    QLabel* best = nullptr;
+    for (QLabel* const label : labels) {
+        const QRect l = label->geometry();
+        const bool left = l.left() < f.left() && l.center().x() < f.left();
+        const bool level = l.top() <= f.bottom() && l.bottom() >= f.top();
+        if (left && level && (!best || l.right() > best->geometry().right())) best = label;
+    }
+    return best;
+}
+
+// The nearest label above the given one among those that are no field's row label.
+QLabel* promptAbove(const QLabel& valueLabel, const QList<QLabel*>& prompts) {
+    QLabel* best = nullptr;
+    for (QLabel* const label : prompts) {
+        const QRect l = label->geometry();
+        if (l.top() >= valueLabel.geometry().top()) continue;
+        if (!best || l.top() > best->geometry().top()) best = label;
+    }
+    return best;
+}
+
 }  // namespace
+
+void nameFieldsByPrompts(QWidget* window) {
+    const QList<QLabel*> labels = window->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    const QList<QLineEdit*> fields = window->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
+    std::vector<std::pair<QLineEdit*, QLabel*>> rows;
+    for (QLineEdit* const field : fields) rows.emplace_back(field, rowLabel(*field, labels));
+    QList<QLabel*> prompts;  // labels that stand beside no field
+    for (QLabel* const label : labels) {
+        if (std::none_of(rows.begin(), rows.end(),
+                         [label](const auto& r) { return r.second == label; }))
+            prompts << label;
+    }
+    for (const auto& [field, label] : rows) {
+        if (!label) continue;
+        QString name = label->text().simplified();
+        if (name.endsWith(QLatin1Char('='))) {
+            if (const QLabel* const prompt = promptAbove(*label, prompts))
+                name = prompt->text().simplified() + QLatin1Char(' ') + name;
+        }
+        field->setAccessibleName(name);
+    }
+}
 
 void buildControls(QWidget* window, const ControlTable& table, const CustomFactory& custom) {
     std::vector<std::pair<int, QWidget*>> tabStops;
+    std::vector<QWidget*> links;
     for (const ControlSpec& spec : table) {
         QWidget* const widget = makeControl(window, spec, custom);
         widget->setObjectName(QString::fromLatin1(spec.name));
@@ -130,19 +298,25 @@ void buildControls(QWidget* window, const ControlTable& table, const CustomFacto
         place(widget, spec);
         widget->raise();  // a later row lies over an earlier one
         if (spec.tabOrder >= 0) tabStops.emplace_back(spec.tabOrder, widget);
+        if (isLinkRow(spec)) links.push_back(widget);
     }
     std::stable_sort(tabStops.begin(), tabStops.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tabStops.size(); ++i) {
-        QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
+    std::vector<QWidget*> chain;
+    for (const auto& stop : tabStops) chain.push_back(stop.second);
+    chain.insert(chain.end(), links.begin(), links.end());  // links after the table's stops
+    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+    // Keyboard focus starts on the first control in tab order that takes focus. A window whose
+    // only stops are links keeps the focus itself, so that no link is taken by Enter unseen.
+    const auto first = std::find_if(tabStops.begin(), tabStops.end(), [](const auto& stop) {
+        return bool(stop.second->focusPolicy() & Qt::TabFocus);
+    });
+    if (first != tabStops.end()) {
+        first->second->setFocus();
+    } else if (!links.empty()) {
+        window->setFocus();
     }
-    // Keyboard focus starts on the first control in tab order that takes focus.
-    for (const auto& [order, widget] : tabStops) {
-        if (widget->focusPolicy() & Qt::TabFocus) {
-            widget->setFocus();
-            break;
-        }
-    }
+    nameFieldsByPrompts(window);
 }
 
 }  // namespace ui

@@ -26,13 +26,20 @@ class ClickTracker {
 class Label : public QLabel {
     Q_OBJECT
   public:
-    explicit Label(QWidget* parent = nullptr);
+    // A link is reached with Tab, shows a focus mark and is clicked with Enter or Space; screen
+    // readers are told it is a link.
+    explicit Label(QWidget* parent = nullptr, bool link = false);
+    bool isLink() const;
+    void click() { emit clicked(); }
+
   signals:
     void clicked();
     void mouseMoved();
     void mouseLeft();
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -47,14 +54,20 @@ class Label : public QLabel {
 class PictureBox : public QWidget {
     Q_OBJECT
   public:
-    explicit PictureBox(QWidget* parent = nullptr);
+    // A link is reached with Tab, shows a focus mark and is clicked with Enter or Space; screen
+    // readers are told it is a link, otherwise a picture.
+    explicit PictureBox(QWidget* parent = nullptr, bool link = false);
     void setImage(const QImage& image);
     const QImage& image() const { return image_; }
+    bool isLink() const;
+    void click() { emit clicked(); }
+
   signals:
     void clicked();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -68,7 +81,14 @@ class PictureBox : public QWidget {
 using CustomFactory = std::function<QWidget*(QWidget* parent, const ControlSpec& spec)>;
 
 // Creates every control of the table on the window in table order (a later row is drawn over
-// an earlier one where they overlap), with geometry, text, font, cursor and tab order.
+// an earlier one where they overlap), with geometry, text, font, cursor and tab order. Labels
+// and pictures with the hand pointer are links: they follow the tab stops of the table, in
+// table order. Each field is named for screen readers after its prompt (nameFieldsByPrompts).
 void buildControls(QWidget* window, const ControlTable& table, const CustomFactory& custom = {});
+
+// Gives every single-line field of the window the accessible name of its prompt: the label that
+// stands to its left at about the same height, its lines joined by single spaces. A value label
+// ending in "=" ("X1 =") is read together with the prompt above it that has no field of its own.
+void nameFieldsByPrompts(QWidget* window);
 
 }  // namespace ui

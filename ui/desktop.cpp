@@ -1,9 +1,13 @@
 #include "ui/desktop.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+
+#include "ui/browser_launcher.h"
 
 namespace ui {
 
@@ -47,24 +51,68 @@ QString applicationTitle(const QString& programPath) {
 
 QString applicationTitle() { return applicationTitle(QCoreApplication::applicationFilePath()); }
 
+QString unopenedPageMessage(const QUrl& url) {
+    return QStringLiteral(
+               "Не удалось открыть страницу\n%1\nСкопируйте адрес и откройте его в браузере")
+        .arg(url.toString());
+}
+
 namespace {
 
-// A box modal to the whole program: while it is open no other window can be reached.
-void showBox(QMessageBox::Icon icon, const QString& text) {
-    QMessageBox box(icon, applicationTitle(), wrappableText(boxDisplayText(text)), QMessageBox::Ok);
+// The title bar shows the caption next to the box's icon and close button, in a font that is
+// usually bold; a box narrower than that has its caption cut short by the window manager.
+int captionWidth(const QString& caption) {
+    constexpr int kTitleBarButtons = 96;
+    QFont font = QApplication::font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(caption) + kTitleBarButtons;
+}
+
+// A box modal to the whole program: while it is open no other window can be reached. Selectable
+// text can be marked and copied with the mouse or the keyboard.
+void showBox(QMessageBox::Icon icon, const QString& text, bool selectable = false) {
+    QMessageBox box(icon, applicationTitle(), text, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);  // a field's text is quoted as typed, never as markup
+    if (selectable) {
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
     box.setWindowModality(Qt::ApplicationModal);
+    // The box sizes itself to its layout's minimum width: a spacer as wide as the caption
+    // keeps the box at least that wide.
+    if (auto* const grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(captionWidth(box.windowTitle()), 0, QSizePolicy::Fixed,
+                                      QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     box.exec();
 }
 
 }  // namespace
 
-void QtDesktop::showMessage(const QString& text) { showBox(QMessageBox::NoIcon, text); }
-
-void QtDesktop::showError(const QString& message) {
-    showBox(QMessageBox::Critical, errorBoxText(message));
+QtDesktop::QtDesktop(UrlOpener opener) : opener_(std::move(opener)) {
+    if (!opener_) {
+        browser_ = std::make_unique<BrowserLauncher>();
+        opener_ = [browser = browser_.get()](const QUrl& url, const std::function<void()>& failed) {
+            browser->open(url, failed);
+        };
+    }
 }
 
-void QtDesktop::openUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
+QtDesktop::~QtDesktop() = default;
+
+void QtDesktop::showMessage(const QString& text) {
+    showBox(QMessageBox::NoIcon, wrappableText(boxDisplayText(text)));
+}
+
+void QtDesktop::showError(const QString& message) {
+    showBox(QMessageBox::Critical, wrappableText(boxDisplayText(errorBoxText(message))));
+}
+
+void QtDesktop::openUrl(const QUrl& url) {
+    // The address is shown as it is, without break points, so that a copy of it opens the page.
+    opener_(url, [url] {
+        showBox(QMessageBox::Critical, errorBoxText(unopenedPageMessage(url)), true);
+    });
+}
 
 }  // namespace ui

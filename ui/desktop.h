@@ -5,6 +5,8 @@
 
 #include <QString>
 #include <QUrl>
+#include <functional>
+#include <memory>
 
 namespace ui {
 
@@ -16,18 +18,37 @@ class Desktop {
     // Error box for an error that ended an event handler: the message with the full stop of
     // errorBoxText(), a stop icon, one OK button, the application title as caption.
     virtual void showError(const QString& message) = 0;
-    // Asks the desktop to open the address in the default browser; returns at once, the
-    // result is ignored.
+    // Asks the desktop to open the address in the default browser and returns at once; when
+    // the desktop cannot open it, the error box says so and shows the address.
     virtual void openUrl(const QUrl& url) = 0;
 };
 
-// The real desktop: QMessageBox and QDesktopServices.
+class BrowserLauncher;
+
+// Hands an address to a browser without waiting; calls failed(), at once or later, when the
+// desktop cannot open it.
+using UrlOpener = std::function<void(const QUrl& url, const std::function<void()>& failed)>;
+
+// The real desktop: QMessageBox, and the desktop's browser (or the given opener).
 class QtDesktop final : public Desktop {
   public:
+    explicit QtDesktop(UrlOpener opener = {});
+    ~QtDesktop() override;
+    QtDesktop(const QtDesktop&) = delete;
+    QtDesktop& operator=(const QtDesktop&) = delete;
+
     void showMessage(const QString& text) override;
     void showError(const QString& message) override;
     void openUrl(const QUrl& url) override;
+
+  private:
+    std::unique_ptr<BrowserLauncher> browser_;
+    UrlOpener opener_;
 };
+
+// What the error box says when a page could not be opened: the address on a line of its own, so
+// that it can be selected and copied whole.
+QString unopenedPageMessage(const QUrl& url);
 
 // The error's message with a full stop appended, unless it is empty or already ends in a full
 // stop or a character of a smaller code (control characters, space, ASCII ! to -).

@@ -2,12 +2,15 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <exception>
 
 #include "ui/controls.h"
 #include "ui/desktop.h"
 #include "ui/fonts.h"
 #include "ui/table_error.h"
+#include "ui/screen_placement.h"
 
 namespace ui {
 
@@ -47,32 +50,47 @@ Form::Form(const FormSpec& spec, Desktop& desktop) : spec_(spec), desktop_(deskt
     move(spec.position);
 }
 
+QPoint Form::firstPosition(const QSize& frame) const {
+    const QScreen* screen = QGuiApplication::screenAt(spec_.position);
+    if (!screen) screen = this->screen();
+    if (!screen) return spec_.position;
+    return placeOnScreen(QRect(spec_.position, frame), screen->availableGeometry());
+}
+
+QSize Form::expectedFrameSize() const {
+    if (spec_.sizeIs == SizeIs::Outer) return spec_.size;
+    const QSize frame = frameGeometry().size() - geometry().size();
+    return size() + (frame.isNull() ? kAssumedFrame : frame);
+}
+
 void Form::placeFirstTime() {
-    move(spec_.position);
-    outerSizePending_ = spec_.sizeIs == SizeIs::Outer;
-    applyOuterSize();
+    move(firstPosition(expectedFrameSize()));
+    framePending_ = true;
+    applyFrame();
 }
 
 // Once the desktop has framed the window, which may be well after show() returns, the designed
-// outer size and position are those of the frame.
-void Form::applyOuterSize() {
-    if (!outerSizePending_) return;
+// outer size and position are those of the frame, and the real frame decides whether the
+// window fits on the screen.
+void Form::applyFrame() {
+    if (!framePending_) return;
     const QSize frame = frameGeometry().size() - geometry().size();
     if (frame.isNull()) return;
-    outerSizePending_ = false;
-    resize(spec_.size - frame);
-    move(spec_.position);
+    framePending_ = false;
+    if (spec_.sizeIs == SizeIs::Outer) resize(spec_.size - frame);
+    const QPoint position = firstPosition(expectedFrameSize());
+    if (spec_.sizeIs == SizeIs::Outer || frameGeometry().topLeft() != position) move(position);
 }
 
 bool Form::event(QEvent* event) {
-    if (event->type() == QEvent::Move || event->type() == QEvent::Resize) applyOuterSize();
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize) applyFrame();
     return QWidget::event(event);
 }
 
 void Form::Show() {
     const bool first = !shownBefore_;
     shownBefore_ = true;
-    if (first) move(spec_.position);
+    if (first) move(firstPosition(expectedFrameSize()));
     if (isMinimized()) showNormal();
     show();
     if (first) placeFirstTime();

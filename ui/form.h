@@ -18,7 +18,8 @@ class Form : public QWidget {
     Form(const FormSpec& spec, Desktop& desktop);
 
     // Make the window visible and bring it to the front; the first time at its designed
-    // position, afterwards wherever the user left it.
+    // position (moved onto the screen when the screen is too small for it), afterwards
+    // wherever the user left it.
     void Show();
     // Hide the window, keeping everything it holds; on the main window, end the program.
     void Close();
@@ -50,12 +51,15 @@ class Form : public QWidget {
 
   private:
     void placeFirstTime();
-    void applyOuterSize();
+    void applyFrame();
+    // The designed position, moved as far as needed for a frame of this size to fit the screen.
+    QPoint firstPosition(const QSize& frame) const;
+    QSize expectedFrameSize() const;
 
     FormSpec spec_;
     Desktop& desktop_;
     bool shownBefore_ = false;
-    bool outerSizePending_ = false;  // the window's frame is not known yet
+    bool framePending_ = false;  // shown for the first time, the window's frame not known yet
     std::function<void()> endProgram_;
     std::map<QString, std::function<void()>> handlers_;
 };

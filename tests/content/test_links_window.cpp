@@ -1,12 +1,14 @@
 // The links window: hover underlines a link and leaving removes it; a click hands the link's
 // address to the desktop; the logo opens the same page as "KhanAcademy".
 
+#include <QAccessible>
 #include <QtTest>
 
+#include "content/links_window.h"
+#include "tests/support/box_closer.h"
+#include "tests/support/recording_desktop.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
-#include "content/links_window.h"
-#include "tests/support/recording_desktop.h"
 
 class LinksWindowTest : public QObject {
     Q_OBJECT
@@ -127,6 +129,81 @@ class LinksWindowTest : public QObject {
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(label, &leave);
         QVERIFY(!label->font().underline());
+    }
+
+    // Closed (Alt+F4) while the pointer was on a link: shown again, no link is underlined.
+    void underlineDoesNotOutliveTheWindow() {
+        auto* const label = window_->control<ui::Label>(QStringLiteral("Label1"));
+        QTest::mouseMove(window_.get(), QPoint(20, 300));
+        QTest::mouseMove(window_.get(), label->geometry().center());
+        QTRY_VERIFY(label->font().underline());
+        window_->Close();
+        QVERIFY(!window_->isVisible());
+        QVERIFY(!label->font().underline());
+        QVERIFY(label->font().bold());
+        window_->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        for (ui::Label* const link : window_->findChildren<ui::Label*>())
+            QVERIFY2(!link->font().underline(), qPrintable(link->objectName()));
+    }
+
+    // With the keyboard only: Tab goes through the links from the top, Enter or Space opens.
+    void keyboardTour() {
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        const QStringList order{"Label4", "Label1", "Label2", "Label3", "Image1"};
+        for (int i = 0; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* const focused = QApplication::focusWidget();
+            QCOMPARE(focused->objectName(), order[i]);
+            QTest::keyClick(focused, i % 2 ? Qt::Key_Space : Qt::Key_Return);
+            QCOMPARE(desktop_.urls.size(), std::size_t(i + 1));
+            QCOMPARE(desktop_.urls.back(), TForm3::linkOf(qPrintable(order[i])));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // round again
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Label4"));
+    }
+
+    void screenReaders_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Label4") << "Label4"
+                                << "KhanAcademy";
+        QTest::newRow("Label1") << "Label1"
+                                << "Что такое кровяное давление?";
+        QTest::newRow("Image1") << "Image1"
+                                << "Логотип KhanAcademy";
+    }
+    void screenReaders() {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QAccessibleInterface* const iface =
+            QAccessible::queryAccessibleInterface(window_->control(control));
+        QCOMPARE(iface->role(), QAccessible::Link);
+        QCOMPARE(iface->text(QAccessible::Name), name);
+        QCOMPARE(QAccessible::queryAccessibleInterface(window_->control("Label5"))->role(),
+                 QAccessible::StaticText);  // the heading
+    }
+
+    // No browser: the click brings up the error box with the link's address.
+    void unopenedLinkIsReported() {
+        QList<QUrl> handed;
+        ui::QtDesktop failing([&handed](const QUrl& url, const std::function<void()>& failed) {
+            handed << url;
+            failed();
+        });
+        TForm3 window(failing);
+        window.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const testing_support::BoxCloser closer;
+        QTest::mouseClick(window.control("Label2"), Qt::LeftButton, {}, QPoint(5, 5));
+        const QUrl address = TForm3::linkOf("Label2");
+        QCOMPARE(handed, QList<QUrl>{address});
+        QTRY_COMPARE(closer.seen().size(), 1u);
+        QCOMPARE(closer.seen()[0].icon, QMessageBox::Critical);
+        QVERIFY(closer.seen()[0].rawText.split('\n').contains(address.toString()));
+        QVERIFY(closer.seen()[0].selectable);
+        QVERIFY(window.isVisible());  // the program goes on
     }
 
   private:

@@ -60,8 +60,12 @@ bool acceptedByTable(int code) {
     return false;
 }
 
-void checkKeyFilter(const QString& text) {
+// The table's comma is the decimal separator: under other settings their separator takes its
+// place and the comma is refused.
+void checkKeyFilter(const QString& text, QChar separator) {
     static const CharacterSet set;
+    const char32_t point = separator.unicode();
+    bool typable = true;  // every character passes the key filter
     for (const char32_t ch : text.toUcs4()) {
         int code = -1;
         for (int c = 0; c < 256; ++c) {
@@ -69,8 +73,25 @@ void checkKeyFilter(const QString& text) {
         }
         const std::optional<int> programCode = investigations::win1251Code(ch);
         if (programCode.value_or(-1) != code) mismatch("character set", text);
-        const bool expected = code >= 0 && acceptedByTable(code);
-        if (investigations::isAcceptedKey(ch) != expected) mismatch("key filter", text);
+        const bool expected = ch == point || (ch != U',' && code >= 0 && acceptedByTable(code));
+        const bool accepted = investigations::isAcceptedKey(ch, point);
+        if (accepted != expected) mismatch("key filter", text);
+        typable = typable && accepted;
+    }
+    // Filter and reader agree: digits with at most one separator, all typable, can be read.
+    const qsizetype separators = text.count(separator);
+    bool digitsOnly = !text.isEmpty() && separators <= 1;
+    for (const QChar c : text) {
+        digitsOnly = digitsOnly && ((c >= u'0' && c <= u'9') || c == separator);
+    }
+    if (digitsOnly && typable) {
+        try {
+            investigations::readNumber(text, separator);
+        } catch (const investigations::ConversionError&) {
+            mismatch("typable number unreadable", text);
+        } catch (const model::FloatError&) {
+            // too many digits for a double: readable, but beyond the range
+        }
     }
 }
 
@@ -100,6 +121,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
     checkReader(text, separator);
-    checkKeyFilter(text);
+    checkKeyFilter(text, separator);
     return 0;
 }

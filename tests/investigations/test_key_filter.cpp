@@ -53,6 +53,9 @@ void typeCharacter(QWidget* widget, char32_t ch) {
 class TestKeyFilter : public QObject {
     Q_OBJECT
   private slots:
+    // The table is that of Russian settings, whose decimal separator is the comma.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian)); }
+
     void everyCode_data() {
         QTest::addColumn<int>("code");
         for (int code = 0; code < 256; ++code) QTest::addRow("%d", code) << code;
@@ -63,7 +66,7 @@ class TestKeyFilter : public QObject {
         // The character of the code is judged by that code.
         const char32_t ch = win1251Char(code);
         QCOMPARE(win1251Code(ch), std::optional<int>(code));
-        QCOMPARE(isAcceptedKey(ch), expectedVerdict(code));
+        QCOMPARE(isAcceptedKey(ch, U','), expectedVerdict(code));
     }
 
     // The set agrees with the desktop's own Windows-1251 decoder where the code is assigned.
@@ -97,7 +100,30 @@ class TestKeyFilter : public QObject {
     void outsideTheSet() {
         QFETCH(uint, ch);
         QFETCH(bool, accepted);
-        QCOMPARE(isAcceptedKey(static_cast<char32_t>(ch)), accepted);
+        QCOMPARE(isAcceptedKey(static_cast<char32_t>(ch), U','), accepted);
+    }
+
+    // The user's decimal separator is accepted whatever it is; the comma only as the separator.
+    void separators_data() {
+        QTest::addColumn<uint>("separator");
+        QTest::addColumn<uint>("ch");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("comma: comma") << uint(',') << uint(',') << true;
+        QTest::newRow("comma: full stop") << uint(',') << uint('.') << false;
+        QTest::newRow("full stop: full stop") << uint('.') << uint('.') << true;
+        QTest::newRow("full stop: comma") << uint('.') << uint(',') << false;
+        QTest::newRow("full stop: digit") << uint('.') << uint('7') << true;
+        QTest::newRow("full stop: apostrophe") << uint('.') << uint('\'') << true;
+        QTest::newRow("full stop: minus") << uint('.') << uint('-') << false;
+        QTest::newRow("Arabic: Arabic separator") << 0x66Bu << 0x66Bu << true;
+        QTest::newRow("Arabic: comma") << 0x66Bu << uint(',') << false;
+        QTest::newRow("Arabic: full stop") << 0x66Bu << uint('.') << false;
+    }
+    void separators() {
+        QFETCH(uint, separator);
+        QFETCH(uint, ch);
+        QFETCH(bool, accepted);
+        QCOMPARE(isAcceptedKey(char32_t(ch), char32_t(separator)), accepted);
     }
 
     void typing_data() {

@@ -18,9 +18,12 @@ struct SeenBox {
     QString text;  // without the invisible break points the box may add
     int buttons = 0;
     Qt::TextFormat format = Qt::AutoText;
-    QRect frame;     // on the screen
-    QRect okButton;  // on the screen
-    QRect screen;    // the screen's available area
+    QRect frame;              // on the screen
+    QRect okButton;           // on the screen
+    QRect screen;             // the screen's available area
+    QString rawText;          // as the box holds it
+    bool selectable = false;  // its text can be marked with the mouse
+    QImage image;             // the box as drawn
 };
 
 class BoxCloser : public QObject {
@@ -37,10 +40,13 @@ class BoxCloser : public QObject {
             auto* const box = qobject_cast<QMessageBox*>(w);
             if (!box || !box->isVisible()) continue;
             QAbstractButton* const ok = box->button(QMessageBox::Ok);
-            seen_.push_back({box->windowTitle(), box->icon(), box->text().remove(QChar(0x200B)),
-                             int(box->buttons().size()), box->textFormat(), box->frameGeometry(),
+            seen_.push_back({box->windowTitle(), box->icon(),
+                             QString(box->text()).remove(QChar(0x200B)), int(box->buttons().size()),
+                             box->textFormat(), box->frameGeometry(),
                              QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size()),
-                             box->screen()->availableGeometry()});
+                             box->screen()->availableGeometry(), box->text(),
+                             bool(box->textInteractionFlags() & Qt::TextSelectableByMouse),
+                             box->grab().toImage()});
             QTest::mouseClick(ok, Qt::LeftButton);
         }
     }

@@ -1,0 +1,145 @@
+// The real boxes: wide enough for their caption, and the error box of a page that the desktop
+// could not open, with the address whole and selectable; the launcher that notices it.
+
+#include <QApplication>
+#include <QFile>
+#include <QFontMetrics>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "tests/support/box_closer.h"
+#include "ui/browser_launcher.h"
+#include "ui/desktop.h"
+
+namespace {
+
+const QUrl kVideo(
+    QStringLiteral("https://www.khanacademy.org/science/health-and-medicine/circulatory-system/"
+                   "blood-pressure-ddp/v/what-is-blood-pressure-1?t=358"));
+
+// A PATH holding only the given xdg-open, or nothing at all.
+class FakePath {
+  public:
+    explicit FakePath(const char* xdgOpenScript = nullptr) : old_(qgetenv("PATH")) {
+        if (xdgOpenScript) {
+            QFile script(dir_.filePath(QStringLiteral("xdg-open")));
+            script.open(QIODevice::WriteOnly);
+            script.write(xdgOpenScript);
+            script.close();
+            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        qputenv("PATH", dir_.path().toLocal8Bit());
+        qunsetenv("BROWSER");
+        qunsetenv("DEFAULT_BROWSER");
+    }
+    ~FakePath() { qputenv("PATH", old_); }
+    QString file(const char* name) const { return dir_.filePath(QLatin1String(name)); }
+
+  private:
+    QTemporaryDir dir_;
+    QByteArray old_;
+};
+
+}  // namespace
+
+class TestBoxes : public QObject {
+    Q_OBJECT
+  private slots:
+    // The window manager writes the caption in the title bar: a short text must not make the
+    // box so narrow that the caption is cut.
+    void boxIsWideEnoughForItsCaption_data() {
+        QTest::addColumn<bool>("error");
+        QTest::newRow("message box") << false;
+        QTest::newRow("error box") << true;
+    }
+    void boxIsWideEnoughForItsCaption() {
+        QFETCH(bool, error);
+        ui::QtDesktop desktop;
+        const testing_support::BoxCloser closer;
+        if (error) {
+            desktop.showError(QStringLiteral("1"));
+        } else {
+            desktop.showMessage(QStringLiteral("Недопустимый символ!!!"));
+        }
+        QCOMPARE(closer.seen().size(), 1u);
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        const int caption = QFontMetrics(bold).horizontalAdvance(closer.seen()[0].caption);
+        QVERIFY2(closer.seen()[0].frame.width() >= caption + 64,
+                 qPrintable(QStringLiteral("box %1 px, caption %2 px")
+                                .arg(closer.seen()[0].frame.width())
+                                .arg(caption)));
+    }
+
+    // A page that cannot be opened: the error box names it, and the address stands whole on its
+    // own line, selectable, without invisible break points that a copy would carry along.
+    void unopenedPageIsReported_data() {
+        QTest::addColumn<bool>("later");  // the desktop reports the failure after returning
+        QTest::newRow("at once") << false;
+        QTest::newRow("later") << true;
+    }
+    void unopenedPageIsReported() {
+        QFETCH(bool, later);
+        QList<QUrl> handed;
+        ui::QtDesktop desktop([&](const QUrl& url, const std::function<void()>& failed) {
+            handed << url;
+            if (later) {
+                QTimer::singleShot(10, failed);
+            } else {
+                failed();
+            }
+        });
+        const testing_support::BoxCloser closer;
+        desktop.openUrl(kVideo);
+        QCOMPARE(handed, QList<QUrl>{kVideo});
+        QTRY_COMPARE(closer.seen().size(), 1u);
+        const testing_support::SeenBox& box = closer.seen()[0];
+        QCOMPARE(box.caption, ui::applicationTitle());
+        QCOMPARE(box.icon, QMessageBox::Critical);
+        QCOMPARE(box.buttons, 1);
+        QCOMPARE(box.rawText, ui::errorBoxText(ui::unopenedPageMessage(kVideo)));
+        QVERIFY(box.rawText.startsWith(QStringLiteral("Не удалось открыть страницу\n")));
+        QVERIFY(box.rawText.split(QLatin1Char('\n')).contains(kVideo.toString()));
+        QVERIFY(box.selectable);
+        QVERIFY(box.screen.contains(box.frame));
+    }
+
+    void openedPageShowsNothing() {
+        ui::QtDesktop desktop([](const QUrl&, const std::function<void()>&) {});
+        const testing_support::BoxCloser closer;
+        desktop.openUrl(kVideo);
+        QTest::qWait(50);
+        QVERIFY(closer.seen().empty());
+    }
+
+    // The launcher itself: what xdg-open says decides, and without it Qt's own search.
+    void launcher_data() {
+        QTest::addColumn<QString>("xdgOpen");  // empty: none on the PATH
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("no browser at all") << QString() << true;
+        QTest::newRow("xdg-open finds no browser") << "#!/bin/sh\nexit 3\n" << true;
+        QTest::newRow("xdg-open action failed") << "#!/bin/sh\nexit 4\n" << true;
+        QTest::newRow("browser opened") << "#!/bin/sh\necho \"$1\" > \"$0.url\"\n" << false;
+    }
+    void launcher() {
+        QFETCH(QString, xdgOpen);
+        QFETCH(bool, fails);
+        const FakePath path(xdgOpen.isEmpty() ? nullptr : qPrintable(xdgOpen));
+        ui::BrowserLauncher launcher;
+        int failures = 0;
+        launcher.open(kVideo, [&failures] { ++failures; });
+        if (fails) {
+            QTRY_COMPARE(failures, 1);
+        } else {
+            QFile handed(path.file("xdg-open.url"));
+            QTRY_VERIFY(handed.exists() && handed.size() > 0);
+            QVERIFY(handed.open(QIODevice::ReadOnly));
+            QCOMPARE(QString::fromUtf8(handed.readAll()).trimmed(), kVideo.toString());
+            QTest::qWait(50);
+            QCOMPARE(failures, 0);
+        }
+    }
+};
+
+QTEST_MAIN(TestBoxes)
+#include "test_boxes.moc"

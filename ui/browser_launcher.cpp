@@ -1,0 +1,46 @@
+#include "ui/browser_launcher.h"
+
+#include <QDesktopServices>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace ui {
+
+void BrowserLauncher::open(const QUrl& url, const std::function<void()>& failed) {
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        if (!QDesktopServices::openUrl(url)) failed();
+        return;
+    }
+    // xdg-open tells by its exit status whether it found a browser; Qt's own call would not.
+    // Its messages and the browser's go to the program's own output, as they would otherwise.
+    auto* const process = new QProcess(this);
+    process->setProgram(opener);
+    process->setArguments({url.toString(QUrl::FullyEncoded)});
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    connect(process, &QProcess::finished, this,
+            [process, failed](int exitCode, QProcess::ExitStatus status) {
+                process->deleteLater();
+                if (status != QProcess::NormalExit || exitCode != 0) failed();
+            });
+    connect(process, &QProcess::errorOccurred, this, [process, failed](QProcess::ProcessError e) {
+        if (e != QProcess::FailedToStart) return;
+        process->deleteLater();
+        failed();
+    });
+    process->start();
+}
+
+BrowserLauncher::~BrowserLauncher() {
+    // A browser that xdg-open still waits for stays open when the program ends: only the
+    // waiting opener goes, and nothing is reported any more.
+    for (QProcess* const process : findChildren<QProcess*>()) {
+        process->disconnect(this);
+        if (process->state() == QProcess::NotRunning) continue;
+        process->kill();
+        process->waitForFinished(1000);
+    }
+}
+
+}  // namespace ui

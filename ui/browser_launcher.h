@@ -1,0 +1,23 @@
+#pragma once
+// Opening a web address in the desktop's browser without waiting for it, and noticing when the
+// desktop could not open it.
+
+#include <QObject>
+#include <QUrl>
+#include <functional>
+
+namespace ui {
+
+class BrowserLauncher : public QObject {
+    Q_OBJECT
+  public:
+    BrowserLauncher() = default;
+    ~BrowserLauncher() override;
+
+    // Hands the address to xdg-open (or, without it, to Qt's own search for a browser) and
+    // returns at once. failed() runs, now or later from the event loop, when no browser could be
+    // started or the opener reports that it found no way to open the address.
+    void open(const QUrl& url, const std::function<void()>& failed);
+};
+
+}  // namespace ui
