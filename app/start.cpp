@@ -4,18 +4,31 @@
 #include <QIcon>
 #include <QStyleFactory>
 
+#include "app/about.h"
+#include "app/command_line.h"
+#include "app/display_check.h"
+#include "app/window_set.h"
 #include "ui/desktop.h"
 #include "ui/fonts.h"
 #include "ui/form.h"
-#include "app/window_set.h"
 
 namespace app {
 
 int run(int argc, char** argv) {
+    const std::string program = programName(argc > 0 ? argv[0] : nullptr);
+    const CommandLine commandLine = readCommandLine(argc, argv);
+    if (commandLine.action != CommandLine::Action::Run) return answer(commandLine, program);
+
+    // The window manager and the taskbar find the program's name and icon through this.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
+    DisplayCheck displayCheck(program, commandLine.display);
     QApplication application(argc, argv);
-    // One look for every window and button of the program.
-    if (QStyle* const skin = QStyleFactory::create(QStringLiteral("Fusion")))
-        application.setStyle(skin);
+    displayCheck.passed();
+    // One look for every window and button of the program, unless -style chose another.
+    if (!commandLine.styleChosen) {
+        if (QStyle* const skin = QStyleFactory::create(QStringLiteral("Fusion")))
+            application.setStyle(skin);
+    }
     application.setQuitOnLastWindowClosed(false);  // only closing the main window ends it
     application.setWindowIcon(QIcon(QStringLiteral(":/assets/heart.png")));
     ui::installFontSubstitutes();
