@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/about.h"
+#include "app/command_line.h"
+#include "app/display_check.h"
 #include "app/window_set.h"
 #include "ui/desktop.h"
 #include "ui/desktop_setup.h"
@@ -16,10 +19,20 @@
 namespace app {
 
 int run(int argc, char** argv) {
+    const std::string program = programName(argc > 0 ? argv[0] : nullptr);
+    const CommandLine commandLine = readCommandLine(argc, argv);
+    if (commandLine.action != CommandLine::Action::Run) return answer(commandLine, program);
+
+    // The window manager and the taskbar find the program's name and icon through this.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
+    DisplayCheck displayCheck(program, commandLine.display);
     QApplication application(argc, argv);
-    // One look for every window and button of the program.
-    if (QStyle* const skin = QStyleFactory::create(QStringLiteral("Fusion")))
-        application.setStyle(skin);
+    displayCheck.passed();
+    // One look for every window and button of the program, unless -style chose another.
+    if (!commandLine.styleChosen) {
+        if (QStyle* const skin = QStyleFactory::create(QStringLiteral("Fusion")))
+            application.setStyle(skin);
+    }
     ui::useDesignedPalette();  // the same light look on a dark desktop
     ui::installQtTranslation();
     application.setQuitOnLastWindowClosed(false);  // only closing the main window ends it

@@ -17,7 +17,6 @@ QImage equation6();          // 123 x 42
 QImage equations7And8();     // 99 x 121
 QImage equations9And10();    // 128 x 173
 QImage khanAcademyLogo();    // 300 x 300
-QImage heartIcon();          // 64 x 52, transparent
 
 // A white canvas of the given size.
 QImage whiteCanvas(int width, int height);

@@ -3,11 +3,13 @@
 // The outputs are committed; the program's build never runs this tool.
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
 #include <functional>
 
 #include "assets/generate/drawings.h"
+#include "assets/generate/heart_icon.h"
 #include "assets/generate/jpeg_writer.h"
 
 int main(int argc, char** argv) {
@@ -43,9 +45,22 @@ int main(int argc, char** argv) {
             ++failures;
         }
     }
-    const QString icon = folder.filePath(QStringLiteral("heart.png"));
-    if (!generate::heartIcon().save(icon, "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(icon));
+    const auto writePng = [&](const QImage& image, const QString& path) {
+        if (image.save(path, "PNG")) return;
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        ++failures;
+    };
+    writePng(generate::heartIcon(), folder.filePath(QStringLiteral("heart.png")));
+
+    // The same heart for the desktop's icon theme.
+    if (!folder.mkpath(QStringLiteral("icons"))) ++failures;
+    for (const int size : generate::kThemeIconSizes) {
+        writePng(generate::heartThemeIcon(size),
+                 folder.filePath(QStringLiteral("icons/heart-%1.png").arg(size)));
+    }
+    QFile svg(folder.filePath(QStringLiteral("icons/heart.svg")));
+    if (!svg.open(QIODevice::WriteOnly) || svg.write(generate::heartThemeSvg()) < 0) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(svg.fileName()));
         ++failures;
     }
     return failures == 0 ? 0 : 1;

@@ -47,6 +47,12 @@ click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
 
 form1=$(wait_for "$title") || fail "the title window did not appear"
 sleep 0.5
+# The taskbar groups the windows under the installed menu entry, whose StartupWMClass is
+# "hemodynamics", and shows the heart icon.
+wm_class=$(xprop -id "$form1" WM_CLASS)
+[ "$wm_class" = 'WM_CLASS(STRING) = "hemodynamics", "hemodynamics"' ] || fail "$wm_class"
+xprop -id "$form1" -notype 32c _NET_WM_ICON | grep -q '^_NET_WM_ICON = 64, 52, ' ||
+  fail "the title window has no 64 x 52 icon"
 before=$(visible "Исследование")
 click "$form1" 232 524                                   # "Начать исследование!!!"
 form2=$(wait_for "Исследование" "$before") || fail "the study menu did not open"

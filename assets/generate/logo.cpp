@@ -1,9 +1,8 @@
-// The learning site's logo for the links window and the application icon.
+// The learning site's logo for the links window.
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
 #include <cmath>
 
 #include "assets/generate/drawings.h"
@@ -67,56 +66,6 @@ QImage khanAcademyLogo() {
     p.setFont(font);
     p.setPen(Qt::white);
     p.drawText(QRectF(0, 244, 300, 40), Qt::AlignCenter, QStringLiteral("KHAN ACADEMY"));
-    return image;
-}
-
-QImage heartIcon() {
-    QImage image(64, 52, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QPen outline(QColor(90, 10, 16), 1.2);
-
-    // Great vessels on top: the aortic arch and the pulmonary trunk.
-    p.setPen(outline);
-    p.setBrush(QColor(196, 40, 48));
-    QPainterPath arch(QPointF(26, 20));
-    arch.lineTo(26, 9);
-    arch.cubicTo(26, 1, 44, 0, 45, 9);
-    arch.lineTo(45, 14);
-    arch.lineTo(39, 14);
-    arch.lineTo(39, 10);
-    arch.cubicTo(38, 6, 33, 6, 33, 10);
-    arch.lineTo(33, 20);
-    arch.closeSubpath();
-    p.drawPath(arch);
-    p.drawRect(QRectF(28, 1, 3, 5));
-    p.drawRect(QRectF(33, 0, 3, 5));
-    p.drawRect(QRectF(38, 1, 3, 5));
-    p.setBrush(QColor(70, 90, 190));
-    p.drawRect(QRectF(17, 8, 7, 14));  // superior vena cava
-
-    // Body of the heart, tilted with its apex down and to the left of the patient.
-    QPainterPath body(QPointF(18, 22));
-    body.cubicTo(10, 30, 14, 40, 24, 45);
-    body.cubicTo(32, 49, 40, 51, 46, 50);
-    body.cubicTo(54, 44, 58, 32, 54, 22);
-    body.cubicTo(50, 14, 40, 16, 34, 19);
-    body.cubicTo(28, 16, 22, 17, 18, 22);
-    QRadialGradient shade(QPointF(30, 28), 30);
-    shade.setColorAt(0.0, QColor(236, 88, 88));
-    shade.setColorAt(0.6, QColor(198, 30, 40));
-    shade.setColorAt(1.0, QColor(140, 14, 24));
-    p.setBrush(shade);
-    p.drawPath(body);
-    // The groove between the ventricles, with its vessel.
-    p.setPen(QPen(QColor(120, 16, 24), 1.4));
-    p.setBrush(Qt::NoBrush);
-    QPainterPath groove(QPointF(34, 21));
-    groove.cubicTo(36, 30, 40, 40, 45, 49);
-    p.drawPath(groove);
-    p.setPen(QPen(QColor(255, 170, 160, 170), 2));
-    p.drawArc(QRectF(18, 24, 14, 14), 100 * 16, 70 * 16);  // highlight
     return image;
 }
 

@@ -1,0 +1,138 @@
+#include "app/command_line.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <span>
+
+#include "app/about.h"
+
+namespace app {
+
+namespace {
+
+// The options that Qt's application object, its widgets and its X11 plugin take from the
+// command line, written with one dash; Qt accepts two dashes as well.
+constexpr std::array kQtOptionsWithValue{
+    std::string_view{"-platform"},
+    std::string_view{"-platformpluginpath"},
+    std::string_view{"-platformtheme"},
+    std::string_view{"-plugin"},
+    std::string_view{"-qwindowgeometry"},
+    std::string_view{"-geometry"},
+    std::string_view{"-qwindowtitle"},
+    std::string_view{"-title"},
+    std::string_view{"-qwindowicon"},
+    std::string_view{"-icon"},
+    std::string_view{"-session"},
+    std::string_view{"-style"},
+    std::string_view{"-stylesheet"},
+    std::string_view{"-display"},
+    std::string_view{"-name"},
+    std::string_view{"-visual"},
+    std::string_view{"-qmljsdebugger"},
+};
+constexpr std::array kQtFlags{
+    std::string_view{"-reverse"},     std::string_view{"-testability"},
+    std::string_view{"-widgetcount"}, std::string_view{"-nograb"},
+    std::string_view{"-dograb"},      std::string_view{"-sync"},
+};
+// Options that Qt also takes as -option=value.
+constexpr std::array kQtOptionsWithJoinedValue{
+    std::string_view{"-style="},
+    std::string_view{"-stylesheet="},
+    std::string_view{"-qmljsdebugger="},
+};
+
+bool contains(const auto& table, std::string_view option) {
+    return std::find(table.begin(), table.end(), option) != table.end();
+}
+
+CommandLine failure(std::string text) {
+    return {.action = CommandLine::Action::Error, .error = std::move(text)};
+}
+
+std::string quoted(std::string_view argument) { return "«" + std::string(argument) + "»"; }
+
+}  // namespace
+
+CommandLine readCommandLine(int argc, const char* const* argv) {
+    const std::span<const char* const> arguments(argv + std::min(argc, 1),
+                                                 static_cast<std::size_t>(std::max(argc - 1, 0)));
+    CommandLine result;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i] ? arguments[i] : "";
+        if (argument == "-h" || argument == "--help") return {.action = CommandLine::Action::Help};
+        if (argument == "-v" || argument == "--version")
+            return {.action = CommandLine::Action::Version};
+        if (argument.size() < 2 || argument[0] != '-')
+            return failure("лишний аргумент " + quoted(argument));
+        const std::string_view option = argument.starts_with("--") ? argument.substr(1) : argument;
+        const auto joined =
+            std::find_if(kQtOptionsWithJoinedValue.begin(), kQtOptionsWithJoinedValue.end(),
+                         [&](std::string_view prefix) { return option.starts_with(prefix); });
+        if (joined != kQtOptionsWithJoinedValue.end()) {
+            result.styleChosen = result.styleChosen || *joined == "-style=";
+        } else if (contains(kQtOptionsWithValue, option)) {
+            if (i + 1 == arguments.size())
+                return failure("параметру " + quoted(argument) + " нужно значение");
+            ++i;
+            result.styleChosen = result.styleChosen || option == "-style";
+            if (option == "-display") result.display = arguments[i] ? arguments[i] : "";
+        } else if (!contains(kQtFlags, option)) {
+            return failure("неизвестный параметр " + quoted(argument));
+        }
+    }
+    return result;
+}
+
+std::string programName(const char* path) {
+    const std::string_view whole = path && *path ? path : "hemodynamics";
+    const std::size_t slash = whole.find_last_of('/');
+    return std::string(slash == std::string_view::npos ? whole : whole.substr(slash + 1));
+}
+
+std::string helpText(std::string_view program) {
+    const std::string name(program);
+    return "Использование: " + name + " [параметр]\n" + kProgramName +
+           ": учебная программа для\n"
+           "лабораторной работы по медицинской физике, давление в аорте по модели упругого\n"
+           "резервуара. Без параметров открывается титульное окно программы.\n"
+           "\n"
+           "Параметры:\n"
+           "  -h, --help      показать эту справку и выйти\n"
+           "  -v, --version   показать название и версию программы и выйти\n"
+           "\n"
+           "Принимаются и параметры Qt, например -platform offscreen, -style Fusion,\n"
+           "-display :1. Программе нужен графический сеанс; на компьютере без экрана её\n"
+           "можно запустить так: xvfb-run -a " +
+           name + "\n";
+}
+
+std::string versionText() {
+    return std::string(kProgramName) + " (hemodynamics) " + kVersion + "\n";
+}
+
+std::string errorLine(std::string_view program, const CommandLine& commandLine) {
+    return std::string(program) + ": " + commandLine.error + "; справка: " + std::string(program) +
+           " --help\n";
+}
+
+int answer(const CommandLine& commandLine, std::string_view program) {
+    switch (commandLine.action) {
+        case CommandLine::Action::Help:
+            std::fputs(helpText(program).c_str(), stdout);
+            return 0;
+        case CommandLine::Action::Version:
+            std::fputs(versionText().c_str(), stdout);
+            return 0;
+        case CommandLine::Action::Error:
+            std::fputs(errorLine(program, commandLine).c_str(), stderr);
+            return 2;
+        case CommandLine::Action::Run:
+            break;
+    }
+    return 0;
+}
+
+}  // namespace app

@@ -1,0 +1,34 @@
+#pragma once
+// The command line: the program's own options --help and --version, and the options of Qt,
+// which are left in place for the application object. It is read before anything touches the
+// window system, so that the answers work without a display.
+
+#include <string>
+#include <string_view>
+
+namespace app {
+
+struct CommandLine {
+    enum class Action { Run, Help, Version, Error };
+    Action action = Action::Run;
+    std::string error;         // for Error: what is wrong, in one line
+    bool styleChosen = false;  // Qt's -style was given, so the program keeps that style
+    std::string display;       // the X display named by Qt's -display, if any
+};
+
+// The arguments after the program's own path argv[0]. The first of the program's options or the
+// first fault decides; Qt's options and their values are only stepped over.
+CommandLine readCommandLine(int argc, const char* const* argv);
+
+// The program's name as the user typed it, without its folder, for messages.
+std::string programName(const char* path);
+
+std::string helpText(std::string_view program);
+std::string versionText();
+std::string errorLine(std::string_view program, const CommandLine& commandLine);
+
+// Prints the answer to --help or --version on the standard output, or the error line on the
+// standard error, and gives the exit status: 0, or 2 for an error.
+int answer(const CommandLine& commandLine, std::string_view program);
+
+}  // namespace app

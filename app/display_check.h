@@ -1,0 +1,28 @@
+#pragma once
+// Qt's platform plugin ends the program with a fatal message and an abort, a core dump on many
+// systems, when it cannot open the display. While a DisplayCheck lives, such an end becomes one
+// clear line on the standard error and exit status 1. The plugin's warnings that come before
+// it are held back, and passed on only if the display opened after all.
+
+#include <string>
+#include <string_view>
+
+namespace app {
+
+class DisplayCheck {
+  public:
+    // display: the X display named on the command line, or empty for the one of $DISPLAY.
+    DisplayCheck(std::string program, std::string display);
+    ~DisplayCheck();
+    DisplayCheck(const DisplayCheck&) = delete;
+    DisplayCheck& operator=(const DisplayCheck&) = delete;
+
+    // The application object exists: the held-back warnings go to the usual handler and the
+    // check ends.
+    void passed();
+};
+
+// The line printed when no display can be opened. display is the X display asked for, if any.
+std::string noDisplayLine(std::string_view program, std::string_view display);
+
+}  // namespace app
