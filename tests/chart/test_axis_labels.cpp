@@ -1,5 +1,6 @@
 // Axis labels as laid out on the charts of the seven windows: the unzoomed labels of every window,
-// pinned value by value and text by text.
+// pinned value by value and text by text, and labels that read right at zoomed and extreme
+// ranges.
 #include <QtTest>
 
 #include "chart/chart_painter.h"
@@ -27,15 +28,11 @@ ChartGeometry layOut(ChartData& data, const QString& window, std::optional<AxisR
     return chart::chartGeometry(QRect(QPoint(0, 0), setup.size), data, view);
 }
 
-QStringList texts(const std::vector<double>& values) {
-    QStringList list;
-    for (const double v : values) list << chart::formatLabel(v);
-    return list;
-}
-
 // The labels as the user reads them: each text stands for its value.
-void compareLabels(const std::vector<double>& values, const QString& expected) {
-    const QStringList shown = texts(values);
+void compareLabels(const std::vector<double>& values, const std::vector<QString>& texts,
+                   const QString& expected) {
+    QCOMPARE(texts.size(), values.size());
+    const QStringList shown(texts.begin(), texts.end());
     QCOMPARE(shown.join(' '), expected);
     const QLocale russian(QLocale::Russian);
     for (std::size_t i = 0; i < values.size(); ++i) {
@@ -63,6 +60,9 @@ class TestAxisLabels : public QObject {
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian)); }
     void unzoomedWindows_data();
     void unzoomedWindows();
+    void readableLabels_data();
+    void readableLabels();
+    void fixedAxisAfterZoomAndUndo();
 };
 
 // Ranges of builds with the values of the windows' descriptions (and a second, plainer build),
@@ -147,8 +147,100 @@ void TestAxisLabels::unzoomedWindows() {
     ChartData data;
     const ChartGeometry g = layOut(data, window, x, y);
     QCOMPARE(g.plot, plot);
-    compareLabels(g.bottomLabels, bottom);
-    compareLabels(g.leftLabels, left);
+    compareLabels(g.bottomLabels, g.bottomTexts, bottom);
+    compareLabels(g.leftLabels, g.leftTexts, left);
+}
+
+// Ranges that zooming, scrolling and extreme inputs reach, on the cardiac-cycle chart (and the
+// 3-D one for the extreme values): every label must read as its own value.
+void TestAxisLabels::readableLabels_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<AxisRange>("x");
+    QTest::addColumn<AxisRange>("y");
+    QTest::addColumn<bool>("zoomed");
+    const AxisRange cycle{0, 1.6};
+    const auto zoomAround = [](double centre, double width) {
+        return AxisRange{centre - width / 2, centre + width / 2};
+    };
+    for (const double width : {1e-4, 1e-5, 1e-6, 1e-7, 1e-8, 1e-9}) {
+        QTest::addRow("pressure %g wide around 126,6", width)
+            << "Form22" << zoomAround(0.24, width * 10) << zoomAround(126.6, width) << true;
+    }
+    QTest::newRow("five nested zooms")
+        << "Form22" << AxisRange{0.2389, 0.2411} << AxisRange{126.61655, 126.61745} << true;
+    QTest::newRow("0,05 s of the fixed time axis")
+        << "Form22" << AxisRange{0.2, 0.25} << AxisRange{120, 127} << true;
+    QTest::newRow("0,05 s scrolled off the grid")
+        << "Form16" << AxisRange{1.013, 1.063} << AxisRange{50, 135} << true;
+    QTest::newRow("a few units in the last place") << "Form22" << AxisRange{0.24, 0.24 + 4e-17}
+                                                   << AxisRange{126.6, 126.60000000000004} << true;
+    QTest::newRow("resistance 0,00001, not zoomed")
+        << "Form22" << cycle << AxisRange{0.00079769434444444459, 0.0049999999000000014} << false;
+    QTest::newRow("inflow 1 and 290 zeros, not zoomed")
+        << "Form22" << cycle << AxisRange{6.732694415995287e+287, 2.167583150104021e+290} << false;
+    QTest::newRow("inflow 1 and 290 zeros, 3-D")
+        << "Form28" << AxisRange{0.02, 0.26} << AxisRange{50, 2.2132609407538019e+290} << false;
+    QTest::newRow("values near 1e290, zoomed")
+        << "Form28" << AxisRange{0.1, 0.1000001} << AxisRange{1.2e290, 1.2000003e290} << true;
+    QTest::newRow("tiny values, 3-D")
+        << "Form26" << AxisRange{1e-300, 3e-300} << AxisRange{-2e-200, 7e-200} << false;
+    QTest::newRow("huge negative times")
+        << "Form9" << AxisRange{-1.7e308, -1.6e308} << AxisRange{50, 130} << false;
+}
+
+void TestAxisLabels::readableLabels() {
+    QFETCH(QString, window);
+    QFETCH(AxisRange, x);
+    QFETCH(AxisRange, y);
+    QFETCH(bool, zoomed);
+    ChartData data;
+    chart::ViewState view;
+    if (zoomed) view = {x, y};
+    const ChartGeometry g = layOut(data, window, x, y, view);
+    const QFontMetrics fm(chart::chartFont(11));
+    const QLocale russian(QLocale::Russian);
+    for (const auto* axis : {&g.bottomLabels, &g.leftLabels}) {
+        const bool bottom = axis == &g.bottomLabels;
+        const auto& values = *axis;
+        const auto& texts = bottom ? g.bottomTexts : g.leftTexts;
+        const AxisRange range = bottom ? x : y;
+        QVERIFY2(values.size() >= 2, bottom ? "bottom" : "left");
+        QCOMPARE(texts.size(), values.size());
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            // Inside the range, up to rounding far below a pixel.
+            const double slack = 1e-6 * (values[1] - values[0]) + 1e-15 * qAbs(values[i]);
+            QVERIFY(values[i] >= range.minimum - slack && values[i] <= range.maximum + slack);
+            // Short enough to leave the chart to the curves.
+            QVERIFY2(fm.horizontalAdvance(texts[i]) <= g.chart.width() / 4, qPrintable(texts[i]));
+            if (i == 0) continue;
+            QVERIFY(values[i] > values[i - 1]);
+            QVERIFY2(texts[i] != texts[i - 1], qPrintable(texts[i]));
+            // Each text reads nearer to its own value than to its neighbour's.
+            bool ok = false;
+            const double read =
+                russian.toDouble(QString(texts[i]).remove(russian.groupSeparator()), &ok);
+            QVERIFY2(ok, qPrintable(texts[i]));
+            QVERIFY2(qAbs(read - values[i]) < (values[i] - values[i - 1]) / 2,
+                     qPrintable(texts[i]));
+        }
+    }
+    // The curves keep at least half of the chart both ways.
+    const QRect region = g.plotRegion();
+    QVERIFY(region.width() >= g.chart.width() / 2);
+    QVERIFY(region.height() >= g.chart.height() / 2);
+}
+
+// A fixed time axis labels like an automatic one while zoomed, and gets its own 0,1 steps back
+// when the zoom is undone.
+void TestAxisLabels::fixedAxisAfterZoomAndUndo() {
+    ChartData data;
+    const AxisRange narrow{0.2, 0.25};
+    const ChartGeometry zoomed = layOut(data, "Form22", narrow, AxisRange{120, 127}, {narrow, {}});
+    QVERIFY(zoomed.bottomLabels.size() >= 3);
+    QCOMPARE(zoomed.bottomTexts.front(), QString("0,2"));
+    QCOMPARE(zoomed.bottomTexts.back(), QString("0,25"));
+    const ChartGeometry undone = chart::chartGeometry(zoomed.chart, data);
+    compareLabels(undone.bottomLabels, undone.bottomTexts, kTime16);
 }
 
 QTEST_MAIN(TestAxisLabels)
