@@ -4,6 +4,9 @@
 
 #include <QSize>
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <vector>
 
 #include "chart/chart_data.h"
@@ -169,6 +172,26 @@ inline void configure(ChartData& data, const WindowChart& c) {
     for (const SeriesRow& row : c.series) {
         data.addSeries(QString::fromLatin1(row.name), QString::fromUtf8(row.title), row.colour)
             .setLineVisible(row.lineVisible);
+    }
+}
+
+// What a build of the elasticity systole window (Form28) adds: three curves of 13 points
+// rising to their peaks at 0.24 s (red 163.227, green 125.881, yellow 104.103 mm Hg) and
+// falling at 0.26 s, and the two anchor points.
+inline void addSystoleBuild(ChartData& data) {
+    const QColor blue(0, 0, 255);
+    data.series("Series4")->addPoint(0.26, 130, blue);
+    data.series("Series5")->addPoint(0.26, 50, blue);
+    const std::pair<const char*, QColor> curves[3] = {
+        {"Series1", QColor(255, 0, 0)}, {"Series2", QColor(0, 128, 0)}, {"Series3", Qt::yellow}};
+    const double peaks[3] = {163.227, 125.881, 104.103};
+    for (int c = 0; c < 3; ++c) {
+        for (int i = 1; i <= 13; ++i) {
+            const double t = 0.02 * i;
+            const double rise = std::sin(std::min(t, 0.24) / 0.24 * std::numbers::pi / 2);
+            const double p = 80 + (peaks[c] - 80) * rise - (i == 13 ? 3 : 0);
+            data.series(curves[c].first)->addPoint(t, p, curves[c].second);
+        }
     }
 }
 
