@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <utility>
 
 namespace chart {
 
@@ -124,10 +125,13 @@ QString scientificLabel(double value, int decimals, const QLocale& locale) {
 
 bool neighboursDiffer(const std::vector<double>& values, const LabelFormat& format,
                       const QLocale& locale) {
-    for (std::size_t i = 1; i < values.size(); ++i) {
-        if (formatLabel(values[i - 1], format, locale) == formatLabel(values[i], format, locale)) {
+    QString previous;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        QString text = formatLabel(values[i], format, locale);
+        if (i > 0 && text == previous) {
             return false;
         }
+        previous = std::move(text);
     }
     return true;
 }
