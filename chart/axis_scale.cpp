@@ -123,17 +123,19 @@ QString scientificLabel(double value, int decimals, const QLocale& locale) {
     return mantissa + u'E' + (sign == u'-' ? u'-' : u'+') + exponent;
 }
 
-bool neighboursDiffer(const std::vector<double>& values, const LabelFormat& format,
-                      const QLocale& locale) {
-    QString previous;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        QString text = formatLabel(values[i], format, locale);
-        if (i > 0 && text == previous) {
-            return false;
+// The labels in `format`, or nothing when two neighbours read the same.
+std::optional<std::vector<QString>> textsThatDiffer(const std::vector<double>& values,
+                                                    const LabelFormat& format,
+                                                    const QLocale& locale) {
+    std::vector<QString> texts;
+    texts.reserve(values.size());
+    for (const double v : values) {
+        texts.push_back(formatLabel(v, format, locale));
+        if (texts.size() > 1 && texts.back() == texts[texts.size() - 2]) {
+            return std::nullopt;
         }
-        previous = std::move(text);
     }
-    return true;
+    return texts;
 }
 
 // The smallest gap between neighbours, or 0 with fewer than two values.
@@ -148,12 +150,14 @@ double smallestGap(const std::vector<double>& values) {
     return gap;
 }
 
-// The fewest decimals from `start` up to `most` that write the neighbours apart, or nothing.
-std::optional<int> decimalsThatDiffer(const std::vector<double>& values, bool scientific, int start,
-                                      int most, const QLocale& locale) {
+// The labels with the fewest decimals from `start` up to `most` that write the neighbours
+// apart, or nothing.
+std::optional<AxisTexts> fewestDecimals(const std::vector<double>& values, bool scientific,
+                                        int start, int most, const QLocale& locale) {
     for (int decimals = std::max(start, 0); decimals <= most; ++decimals) {
-        if (neighboursDiffer(values, {scientific, decimals}, locale)) {
-            return decimals;
+        const LabelFormat format{scientific, decimals};
+        if (auto texts = textsThatDiffer(values, format, locale)) {
+            return AxisTexts{format, std::move(*texts)};
         }
     }
     return std::nullopt;
@@ -166,9 +170,8 @@ QString formatLabel(double value, const LabelFormat& format, const QLocale& loca
                              : fixedLabel(value, format.decimals, locale);
 }
 
-LabelFormat labelFormat(const std::vector<double>& values, double maxWidthPx,
-                        const std::function<double(const QString&)>& widthPx,
-                        const QLocale& locale) {
+AxisTexts writeLabels(const std::vector<double>& values,
+                      const std::function<bool(const QString&)>& fits, const QLocale& locale) {
     const double gap = smallestGap(values);
     // Neighbours start to differ at the decimal of the gap between them; rounding may want one
     // more. Equal neighbours (gap 0) cannot be written apart at all.
@@ -177,29 +180,30 @@ LabelFormat labelFormat(const std::vector<double>& values, double maxWidthPx,
                                           std::floor(std::log10(gap)))
                        : 0;
     };
-    std::optional<int> fixed;
-    if (neighboursDiffer(values, {}, locale)) {
-        fixed = 3;
+    std::optional<AxisTexts> fixed;
+    if (auto texts = textsThatDiffer(values, {}, locale)) {
+        fixed = AxisTexts{{}, std::move(*texts)};
     } else if (gap > 0) {
-        fixed = decimalsThatDiffer(values, false, std::max(decimalsOf(1), 4), kMostFixedDecimals,
-                                   locale);
+        fixed =
+            fewestDecimals(values, false, std::max(decimalsOf(1), 4), kMostFixedDecimals, locale);
     }
-    if (fixed) {
-        const LabelFormat format{false, *fixed};
-        const bool fits = std::all_of(values.begin(), values.end(), [&](double v) {
-            return widthPx(formatLabel(v, format, locale)) <= maxWidthPx;
-        });
-        if (fits) {
-            return format;
-        }
+    if (fixed && std::all_of(fixed->texts.begin(), fixed->texts.end(), fits)) {
+        return std::move(*fixed);
     }
     double largest = 0;
     for (const double v : values) {
         largest = std::max(largest, std::abs(v));
     }
     const int start = largest > 0 ? std::clamp(decimalsOf(largest), 3, kMostMantissaDecimals) : 3;
-    return {true, decimalsThatDiffer(values, true, start, kMostMantissaDecimals, locale)
-                      .value_or(kMostMantissaDecimals)};
+    if (auto scientific = fewestDecimals(values, true, start, kMostMantissaDecimals, locale)) {
+        return std::move(*scientific);
+    }
+    const LabelFormat longest{true, kMostMantissaDecimals};
+    AxisTexts texts{longest, {}};
+    for (const double v : values) {
+        texts.texts.push_back(formatLabel(v, longest, locale));
+    }
+    return texts;
 }
 
 namespace {

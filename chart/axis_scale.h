@@ -64,13 +64,19 @@ inline QString formatLabel(double value, const QLocale& locale = QLocale()) {
     return formatLabel(value, LabelFormat{}, locale);
 }
 
-// The format for an axis' labels, `values` in ascending order: "#,##0.###" when it writes every
-// two neighbours differently, else as many decimals as that takes; the scientific form when a
-// label written out would be wider than `maxWidthPx` (as `widthPx` measures a text), or when
-// its decimals would run beyond what a label can show.
-LabelFormat labelFormat(const std::vector<double>& values, double maxWidthPx,
-                        const std::function<double(const QString&)>& widthPx,
-                        const QLocale& locale = QLocale());
+// An axis' labels as written, one text per value, and the format they share.
+struct AxisTexts {
+    LabelFormat format;
+    std::vector<QString> texts;
+};
+
+// Writes an axis' labels, `values` in ascending order: in "#,##0.###" when it writes every two
+// neighbours differently, else with as many decimals as that takes; in the scientific form when
+// a label written out does not fit (`fits`), or its decimals would run beyond what a label can
+// show.
+AxisTexts writeLabels(const std::vector<double>& values,
+                      const std::function<bool(const QString&)>& fits,
+                      const QLocale& locale = QLocale());
 
 // Values to label on an axis `lengthPx` long. The step is `increment` (or a round step when it
 // is 0), widened until neighbouring labels are at least `extentPx(step)` pixels apart;

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "chart/chart_metrics.h"
 
@@ -14,9 +15,19 @@ namespace {
 
 using namespace metrics;
 
+// Whether a label leaves enough of the chart to the curves: no wider than `maxWidth`. Most
+// labels are too short to need measuring.
+std::function<bool(const QString&)> fitsWithin(const QFontMetrics& fm, double maxWidth) {
+    const int widestCharacter = fm.maxWidth();
+    return [&fm, maxWidth, widestCharacter](const QString& text) {
+        return text.size() * widestCharacter <= maxWidth || fm.horizontalAdvance(text) <= maxWidth;
+    };
+}
+
 // The widest label among the first two and the last of an axis at this step, each label
 // written as the axis would write them.
-int widestLabel(const QFontMetrics& fm, AxisRange range, double step, double maxWidth) {
+int widestLabel(const QFontMetrics& fm, AxisRange range, double step,
+                const std::function<bool(const QString&)>& fits) {
     const double lo = std::min(range.minimum, range.maximum);
     const double hi = std::max(range.minimum, range.maximum);
     const double first = std::ceil(lo / step - 1e-9) * step;
@@ -28,25 +39,12 @@ int widestLabel(const QFontMetrics& fm, AxisRange range, double step, double max
     if (last > first) {
         shown.push_back(last);
     }
-    const LabelFormat format = labelFormat(
-        shown, maxWidth, [&](const QString& text) { return fm.horizontalAdvance(text); });
+    const LabelFormat format = writeLabels(shown, fits).format;
     int widest = 0;
     for (const double v : {first, first + step, last}) {
         widest = std::max(widest, fm.horizontalAdvance(formatLabel(v, format)));
     }
     return widest;
-}
-
-std::vector<QString> labelTexts(const QFontMetrics& fm, const std::vector<double>& values,
-                                double maxWidth) {
-    const LabelFormat format = labelFormat(
-        values, maxWidth, [&](const QString& text) { return fm.horizontalAdvance(text); });
-    std::vector<QString> texts;
-    texts.reserve(values.size());
-    for (const double v : values) {
-        texts.push_back(formatLabel(v, format));
-    }
-    return texts;
 }
 
 void layoutLegend(ChartGeometry& g, const QRect& rect, const ChartData& data) {
@@ -87,8 +85,9 @@ ChartGeometry chartGeometry(const QRect& rect, const ChartData& data, const View
 
     const QFontMetrics labelFm(labelFont());
     const int labelHeight = labelFm.height();
-    // A label wider than this is written in the scientific form.
+    // A label wider than a quarter of the chart is written in the scientific form.
     const double widestText = rect.width() / 4.0;
+    const auto fits = fitsWithin(labelFm, widestText);
 
     // Title lines from the top; an empty line takes its height too.
     const QFontMetrics titleFm(settings.titleFont);
@@ -120,7 +119,7 @@ ChartGeometry chartGeometry(const QRect& rect, const ChartData& data, const View
     const AxisRange leftRange = effectiveRange(data, view, AxisKind::Left);
     g.leftLabels = labelValues(leftRange, leftIncrement, plotBottom - plotTop,
                                [&](double) { return labelHeight + 2.0; });
-    g.leftTexts = labelTexts(labelFm, g.leftLabels, widestText);
+    g.leftTexts = writeLabels(g.leftLabels, fits).texts;
     int widestLeft = 0;
     for (const QString& text : g.leftTexts) {
         widestLeft = std::max(widestLeft, labelFm.horizontalAdvance(text));
@@ -134,7 +133,7 @@ ChartGeometry chartGeometry(const QRect& rect, const ChartData& data, const View
     const AxisRange bottomRange = effectiveRange(data, view, AxisKind::Bottom);
     const double bottomEnd = std::max(bottomRange.minimum, bottomRange.maximum);
     QString lastText = formatLabel(bottomEnd);
-    if (labelFm.horizontalAdvance(lastText) > widestText) {
+    if (!fits(lastText)) {
         lastText = formatLabel(bottomEnd, LabelFormat{true, 3});
     }
     const int halfLastLabel = labelFm.horizontalAdvance(lastText) / 2 + 2;
@@ -147,8 +146,8 @@ ChartGeometry chartGeometry(const QRect& rect, const ChartData& data, const View
 
     g.bottomLabels = labelValues(
         bottomRange, bottomIncrement, plotRight - plotLeft,
-        [&](double step) { return widestLabel(labelFm, bottomRange, step, widestText) + 8.0; });
-    g.bottomTexts = labelTexts(labelFm, g.bottomLabels, widestText);
+        [&](double step) { return widestLabel(labelFm, bottomRange, step, fits) + 8.0; });
+    g.bottomTexts = writeLabels(g.bottomLabels, fits).texts;
     g.plot = QRect(QPoint(plotLeft, plotTop), QPoint(plotRight, plotBottom));
     g.bottomMap = ScaleMap(bottomRange, plotLeft, plotRight);
     g.leftMap = ScaleMap(leftRange, plotBottom, plotTop);

@@ -257,9 +257,13 @@ void TestAxisScale::formatThatTellsNeighboursApart() {
     QFETCH(int, decimals);
     const QLocale russian(QLocale::Russian, QLocale::Russia);
     // Five pixels a character.
-    const auto width = [](const QString& text) { return 5.0 * text.size(); };
-    QCOMPARE(chart::labelFormat(values, maxWidth, width, russian),
-             (chart::LabelFormat{scientific, decimals}));
+    const auto fits = [&](const QString& text) { return 5.0 * text.size() <= maxWidth; };
+    const chart::AxisTexts written = chart::writeLabels(values, fits, russian);
+    QCOMPARE(written.format, (chart::LabelFormat{scientific, decimals}));
+    QCOMPARE(written.texts.size(), values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        QCOMPARE(written.texts[i], chart::formatLabel(values[i], written.format, russian));
+    }
 }
 
 void TestAxisScale::atLeastTwoLabels_data() {
