@@ -4,7 +4,7 @@
 
 namespace chart {
 
-std::optional<double> valueAt(const std::vector<ChartPoint>& points, double t) {
+std::optional<double> curveValueAt(const std::vector<ChartPoint>& points, double t) {
     const auto after =
         std::upper_bound(points.begin(), points.end(), t,
                          [](double time, const ChartPoint& p) { return time < p.x; });

@@ -12,7 +12,7 @@ namespace chart {
 // The curve's value at time t, interpolated linearly between the last point at or before t and
 // the first point after it; at the time of a point, that point's value (the last of several at
 // the same time). Nothing when t lies before the first or after the last point.
-std::optional<double> valueAt(const std::vector<ChartPoint>& points, double t);
+std::optional<double> curveValueAt(const std::vector<ChartPoint>& points, double t);
 
 struct CurveStatistics {
     double maximum = 0;

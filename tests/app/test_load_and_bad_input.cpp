@@ -102,6 +102,10 @@ class CountingDesktop final : public ui::Desktop {
     void showMessage(const QString&) override { ++messages; }
     void showError(const QString&) override { ++errors; }
     void openUrl(const QUrl&) override {}
+    QString saveFileName(const QString&, const QString&, const QStringList&, QString*) override {
+        return {};
+    }
+    bool choosePrinter(QPrinter&) override { return false; }
     int messages = 0;
     int errors = 0;
 };

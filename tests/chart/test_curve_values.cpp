@@ -89,7 +89,7 @@ class TestCurveValues : public QObject {
         QFETCH(double, t);
         QFETCH(bool, reached);
         QFETCH(double, value);
-        const auto read = chart::valueAt(kJoined, t);
+        const auto read = chart::curveValueAt(kJoined, t);
         QCOMPARE(read.has_value(), reached);
         if (!reached) return;
         QVERIFY2(std::abs(*read - value) < 1e-12, qPrintable(QString::number(*read, 'g', 17)));
