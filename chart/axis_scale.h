@@ -50,12 +50,40 @@ class ScaleMap {
     double end_ = 0;
 };
 
-// "#,##0.###": digit grouping, at most three decimals, separators of `locale`.
-QString formatLabel(double value, const QLocale& locale = QLocale());
+// How the labels of one axis are written. The default is the pattern "#,##0.###": digit
+// grouping, at most three decimals, trailing zeros dropped.
+struct LabelFormat {
+    bool scientific = false;  // a mantissa and a power of ten, "1,2E+290", without grouping
+    int decimals = 3;         // at most this many decimals (of the mantissa when scientific)
+    bool operator==(const LabelFormat&) const = default;
+};
+
+// Writes a label with the separators of `locale`.
+QString formatLabel(double value, const LabelFormat& format, const QLocale& locale = QLocale());
+inline QString formatLabel(double value, const QLocale& locale = QLocale()) {
+    return formatLabel(value, LabelFormat{}, locale);
+}
+
+// An axis' labels as written, one text per value, and the format they share.
+struct AxisTexts {
+    LabelFormat format;
+    std::vector<QString> texts;
+};
+
+// Writes an axis' labels, `values` in ascending order: in "#,##0.###" when it writes every two
+// neighbours differently, else with as many decimals as that takes; in the scientific form when
+// a label written out does not fit (`fits`), or its decimals would run beyond what a label can
+// show.
+AxisTexts writeLabels(const std::vector<double>& values,
+                      const std::function<bool(const QString&)>& fits,
+                      const QLocale& locale = QLocale());
 
 // Values to label on an axis `lengthPx` long. The step is `increment` (or a round step when it
 // is 0), widened until neighbouring labels are at least `extentPx(step)` pixels apart;
 // `extentPx` gives the room one label needs for that step (its width or height plus a gap).
+// A range that is not empty always gets at least two labels: when the step that has room
+// leaves fewer, the coarsest round step that gives two if they have room, else the two ends of
+// the range. Steps never go below what doubles can tell apart at the range's magnitude.
 std::vector<double> labelValues(AxisRange range, double increment, double lengthPx,
                                 const std::function<double(double step)>& extentPx);
 

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "chart/chart_metrics.h"
+#include "chart/chart_view.h"
 #include "chart/segment_clip.h"
 
 namespace chart {
@@ -127,20 +128,20 @@ void drawAxes(QPainter& painter, const ChartGeometry& g, const ChartSettings& se
     }
 
     painter.setFont(labelFont());
-    for (const double v : g.leftLabels) {
-        const int y = static_cast<int>(std::lround(g.leftMap.toPixel(v)));
+    for (std::size_t i = 0; i < g.leftLabels.size(); ++i) {
+        const int y = static_cast<int>(std::lround(g.leftMap.toPixel(g.leftLabels[i])));
         painter.setPen(tickPen);
         painter.drawLine(p.left() - kTickLength, y, p.left() - 1, y);
-        const QString text = formatLabel(v);
+        const QString& text = g.leftTexts[i];
         painter.setPen(Qt::black);
         painter.drawText(p.left() - kTickLength - kLabelGap - fm.horizontalAdvance(text),
                          y - fm.height() / 2 + fm.ascent(), text);
     }
-    for (const double v : g.bottomLabels) {
-        const int x = static_cast<int>(std::lround(g.bottomMap.toPixel(v)));
+    for (std::size_t i = 0; i < g.bottomLabels.size(); ++i) {
+        const int x = static_cast<int>(std::lround(g.bottomMap.toPixel(g.bottomLabels[i])));
         painter.setPen(tickPen);
         painter.drawLine(x, p.bottom() + 1, x, p.bottom() + kTickLength);
-        const QString text = formatLabel(v);
+        const QString& text = g.bottomTexts[i];
         painter.setPen(Qt::black);
         painter.drawText(x - fm.horizontalAdvance(text) / 2,
                          p.bottom() + kTickLength + kLabelGap + fm.ascent(), text);
@@ -171,10 +172,7 @@ void drawAxes(QPainter& painter, const ChartGeometry& g, const ChartSettings& se
 }
 
 QPointF mapPoint(const ChartGeometry& g, const ChartPoint& point) {
-    // Values near the end of the double range may overflow to infinity on the way to pixels.
-    constexpr double kFar = 1e300;
-    return QPointF(std::clamp(g.bottomMap.toPixel(point.x), -kFar, kFar),
-                   std::clamp(g.leftMap.toPixel(point.y), -kFar, kFar));
+    return pixelAt(g, {point.x, point.y});
 }
 
 bool samePixel(QPointF a, QPointF b) {
@@ -216,11 +214,9 @@ void drawSeries3D(QPainter& painter, const ChartGeometry& g, const LineSeries& s
     if (points.size() < 2) {
         return;
     }
-    // The first series lies at the back, the last at the front.
-    const double front = g.depth * static_cast<double>(count - 1 - index) / count;
-    const double back = g.depth * static_cast<double>(count - index) / count;
-    const QPointF toFront(front, -front);
-    const QPointF toBack(back, -back);
+    const DepthSlice slice = seriesSlice(g, index, count);
+    const QPointF toFront(slice.front, -slice.front);
+    const QPointF toBack(slice.back, -slice.back);
     const QRectF box = plotBox(g);
     painter.setPen(series.lineVisible() ? QPen(Qt::black, 0) : QPen(Qt::NoPen));
     QPointF previous = mapPoint(g, points.front());
@@ -260,6 +256,10 @@ void paintChart(QPainter& painter, const QRect& rect, const ChartData& data,
     drawAxes(painter, g, settings);
     const auto& list = data.seriesList();
     const int count = static_cast<int>(list.size());
+    if (settings.view3D && (view.bottom || view.left)) {
+        // Cut where the zoomed ranges end, as in 2-D: at the frame, never over the walls.
+        painter.setClipRect(g.frame());
+    }
     for (int i = 0; i < count; ++i) {
         if (settings.view3D) {
             drawSeries3D(painter, g, *list[i], i, count);

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "chart/chart_painter.h"
+#include "chart/chart_view.h"
 
 namespace chart {
 
@@ -68,15 +69,8 @@ void ChartWidget::mouseMoveEvent(QMouseEvent* event) {
     }
     dragNow_ = event->position().toPoint();
     if (drag_ == Drag::Scroll) {
-        // The picture follows the mouse: shift both ranges by the drag in axis units.
-        const ChartGeometry g = chartGeometry(rect(), data_, scrollStartView_);
-        const QPoint moved = dragNow_ - dragStart_;
-        const auto shift = [](AxisRange r, const ScaleMap& map, int pixels) {
-            const double delta = map.toValue(map.start()) - map.toValue(map.start() + pixels);
-            return AxisRange{r.minimum + delta, r.maximum + delta};
-        };
-        view_ = {shift(*scrollStartView_.bottom, g.bottomMap, moved.x()),
-                 shift(*scrollStartView_.left, g.leftMap, moved.y())};
+        // The picture follows the mouse.
+        view_ = scrolledView(chartGeometry(rect(), data_, scrollStartView_), dragNow_ - dragStart_);
     }
     update();
 }
@@ -105,12 +99,7 @@ void ChartWidget::finishZoomDrag(QPoint end) {
         view_ = {};  // undo: the axes go back to automatic or fixed as configured
         return;
     }
-    const ChartGeometry g = chartGeometry(rect(), data_, view_);
-    ViewState target;
-    target.bottom = AxisRange{g.bottomMap.toValue(dragStart_.x()), g.bottomMap.toValue(end.x())};
-    // Screen y grows downward: the lower edge of the rectangle is the new minimum.
-    target.left = AxisRange{g.leftMap.toValue(end.y()), g.leftMap.toValue(dragStart_.y())};
-    zoomTo(target);
+    zoomTo(zoomedView(chartGeometry(rect(), data_, view_), data_, dragStart_, end));
 }
 
 void ChartWidget::zoomTo(const ViewState& target) {

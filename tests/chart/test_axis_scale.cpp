@@ -24,6 +24,12 @@ class TestAxisScale : public QObject {
     void fixedIncrementLabels();
     void automaticLabelsDoNotOverlap_data();
     void automaticLabelsDoNotOverlap();
+    void longerFormats_data();
+    void longerFormats();
+    void formatThatTellsNeighboursApart_data();
+    void formatThatTellsNeighboursApart();
+    void atLeastTwoLabels_data();
+    void atLeastTwoLabels();
 };
 
 struct P {
@@ -195,6 +201,101 @@ void TestAxisScale::automaticLabelsDoNotOverlap() {
     }
     QCOMPARE(chart::labelValues({0.62, 0.62}, 0, length, [&](double) { return extent; }),
              std::vector<double>{0.62});
+}
+
+void TestAxisScale::longerFormats_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("scientific");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("text");
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale russian(QLocale::Russian, QLocale::Russia);
+    QTest::newRow("six decimals") << russian << 126.600005 << false << 6 << "126,600005";
+    QTest::newRow("trailing zeros dropped") << russian << 126.6 << false << 6 << "126,6";
+    QTest::newRow("grouped") << english << 12345.0001 << false << 4 << "12,345.0001";
+    QTest::newRow("no negative zero") << russian << -1e-9 << false << 5 << "0";
+    QTest::newRow("scientific") << russian << 1.2e290 << true << 3 << "1,2E+290";
+    QTest::newRow("scientific, english") << english << 1.2e290 << true << 3 << "1.2E+290";
+    QTest::newRow("negative exponent") << russian << -5e-21 << true << 3 << "-5E-21";
+    QTest::newRow("mantissa rounded") << russian << 1.23456e10 << true << 3 << "1,235E+10";
+    QTest::newRow("long mantissa") << russian << 1.20000002e290 << true << 8 << "1,20000002E+290";
+    QTest::newRow("zero") << russian << 0.0 << true << 3 << "0";
+}
+
+void TestAxisScale::longerFormats() {
+    QFETCH(QLocale, locale);
+    QFETCH(double, value);
+    QFETCH(bool, scientific);
+    QFETCH(int, decimals);
+    QFETCH(QString, text);
+    QCOMPARE(chart::formatLabel(value, chart::LabelFormat{scientific, decimals}, locale), text);
+}
+
+void TestAxisScale::formatThatTellsNeighboursApart_data() {
+    QTest::addColumn<std::vector<double>>("values");
+    QTest::addColumn<double>("maxWidth");
+    QTest::addColumn<bool>("scientific");
+    QTest::addColumn<int>("decimals");
+    QTest::newRow("three decimals do")
+        << std::vector<double>{0.001, 0.002, 0.003} << 100.0 << false << 3;
+    QTest::newRow("half steps need a fourth")
+        << std::vector<double>{0.0005, 0.001, 0.0015} << 100.0 << false << 4;
+    QTest::newRow("tiny steps near 126,6")
+        << std::vector<double>{126.6, 126.6 + 2e-9, 126.6 + 4e-9} << 100.0 << false << 9;
+    QTest::newRow("too wide written out")
+        << std::vector<double>{1e20, 2e20, 3e20} << 100.0 << true << 3;
+    QTest::newRow("too wide, close together")
+        << std::vector<double>{1.2e290, 1.2000002e290, 1.2000004e290} << 100.0 << true << 7;
+    QTest::newRow("too many decimals") << std::vector<double>{1e-25, 2e-25} << 1000.0 << true << 3;
+}
+
+void TestAxisScale::formatThatTellsNeighboursApart() {
+    QFETCH(std::vector<double>, values);
+    QFETCH(double, maxWidth);
+    QFETCH(bool, scientific);
+    QFETCH(int, decimals);
+    const QLocale russian(QLocale::Russian, QLocale::Russia);
+    // Five pixels a character.
+    const auto fits = [&](const QString& text) { return 5.0 * text.size() <= maxWidth; };
+    const chart::AxisTexts written = chart::writeLabels(values, fits, russian);
+    QCOMPARE(written.format, (chart::LabelFormat{scientific, decimals}));
+    QCOMPARE(written.texts.size(), values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        QCOMPARE(written.texts[i], chart::formatLabel(values[i], written.format, russian));
+    }
+}
+
+void TestAxisScale::atLeastTwoLabels_data() {
+    QTest::addColumn<AxisRange>("range");
+    QTest::addColumn<double>("increment");
+    QTest::addColumn<double>("length");
+    QTest::addColumn<double>("extent");
+    QTest::addColumn<std::vector<double>>("expected");
+    QTest::newRow("short axis: the ends")
+        << AxisRange{3, 97} << 0.0 << 20.0 << 15.0 << std::vector<double>{3, 97};
+    QTest::newRow("fixed increment on a short axis")
+        << AxisRange{0, 1.6} << 0.1 << 20.0 << 15.0 << std::vector<double>{0, 1.6};
+    QTest::newRow("fixed increment, narrower range")
+        << AxisRange{0.21, 0.29} << 0.1 << 300.0 << 15.0
+        << std::vector<double>{0.22, 0.24, 0.26, 0.28};
+    QTest::newRow("two units in the last place")
+        << AxisRange{1, 1 + 4.4408920985006262e-16} << 0.0 << 300.0 << 15.0
+        << std::vector<double>{1, 1 + 4.4408920985006262e-16};
+}
+
+void TestAxisScale::atLeastTwoLabels() {
+    QFETCH(AxisRange, range);
+    QFETCH(double, increment);
+    QFETCH(double, length);
+    QFETCH(double, extent);
+    QFETCH(std::vector<double>, expected);
+    const auto values =
+        chart::labelValues(range, increment, length, [&](double) { return extent; });
+    QCOMPARE(values.size(), expected.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        QVERIFY(qAbs(values[i] - expected[i]) <= 1e-12 * qAbs(expected[i]));
+    }
 }
 
 QTEST_MAIN(TestAxisScale)

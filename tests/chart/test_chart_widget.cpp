@@ -2,7 +2,9 @@
 #include <QtTest>
 
 #include "chart/chart_painter.h"
+#include "chart/chart_view.h"
 #include "chart/chart_widget.h"
+#include "tests/chart/window_charts.h"
 
 using chart::AxisRange;
 using chart::ChartWidget;
@@ -59,6 +61,7 @@ class TestChartWidget : public QObject {
     void rightDragScrolls();
     void animatedZoomInEightPictures();
     void clickDuringAnimationEndsOnTheZoom();
+    void zoom3DOntoTheFramedPeak();
 };
 
 void TestChartWidget::isNotATabStop() {
@@ -197,6 +200,36 @@ void TestChartWidget::clickDuringAnimationEndsOnTheZoom() {
                   {g.bottomMap.toValue(a.x()), g.bottomMap.toValue(b.x())}));
     QVERIFY(fuzzy(*chart.widget.viewState().left,
                   {g.leftMap.toValue(b.y()), g.leftMap.toValue(a.y())}));
+}
+
+// The elasticity window: a drag around the red peak where it is drawn, deep in the 3-D view,
+// zooms onto that peak, through the animation; a drag up-left undoes it.
+void TestChartWidget::zoom3DOntoTheFramedPeak() {
+    ChartWidget widget;
+    widget.resize(537, 441);
+    chart::windows::configure(widget.data(), chart::windows::byName("Form28"));
+    widget.data().settings().animatedZoom = true;
+    chart::windows::addSystoleBuild(widget.data());
+    widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&widget));
+    const chart::ChartGeometry g =
+        chart::chartGeometry(widget.rect(), widget.data(), widget.viewState());
+    const double plane = chart::seriesSlice(g, 1, 5).middle();  // Series1, the red curve
+    const QPoint peak = chart::pixelAt(g, {0.24, 163.227}, plane).toPoint();
+    const QPoint from = peak - QPoint(30, 15);
+    const QPoint to = peak + QPoint(30, 15);
+    QTest::mousePress(&widget, Qt::LeftButton, {}, from);
+    QTest::mouseMove(&widget, to);
+    QTest::mouseRelease(&widget, Qt::LeftButton, {}, to);
+    QTRY_VERIFY(!widget.isZoomAnimating());
+    const chart::ViewState& view = widget.viewState();
+    QVERIFY(view.bottom->minimum < 0.24 && 0.24 < view.bottom->maximum);
+    QVERIFY(view.left->minimum < 163.227 && 163.227 < view.left->maximum);
+    QVERIFY(fuzzy(*view.left, *chart::zoomedView(g, widget.data(), from, to).left));
+    QTest::mousePress(&widget, Qt::LeftButton, {}, to);
+    QTest::mouseMove(&widget, from);
+    QTest::mouseRelease(&widget, Qt::LeftButton, {}, from);
+    QVERIFY(widget.viewState() == chart::ViewState{});
 }
 
 QTEST_MAIN(TestChartWidget)
