@@ -138,12 +138,13 @@ std::optional<std::vector<QString>> textsThatDiffer(const std::vector<double>& v
     return texts;
 }
 
-// The smallest gap between neighbours, or 0 with fewer than two values.
+// The smallest gap between neighbours, or 0 with fewer than two values (or only gaps beyond
+// the double range).
 double smallestGap(const std::vector<double>& values) {
     double gap = 0;
     for (std::size_t i = 1; i < values.size(); ++i) {
         const double d = std::abs(values[i] - values[i - 1]);
-        if (d > 0 && (gap == 0 || d < gap)) {
+        if (d > 0 && std::isfinite(d) && (gap == 0 || d < gap)) {
             gap = d;
         }
     }
@@ -176,9 +177,11 @@ AxisTexts writeLabels(const std::vector<double>& values,
     // Neighbours start to differ at the decimal of the gap between them; rounding may want one
     // more. Equal neighbours (gap 0) cannot be written apart at all.
     const auto decimalsOf = [&](double magnitude) {
-        return gap > 0 ? static_cast<int>(std::floor(std::log10(magnitude)) -
-                                          std::floor(std::log10(gap)))
-                       : 0;
+        if (gap == 0) {
+            return 0;
+        }
+        const double decimals = std::floor(std::log10(magnitude)) - std::floor(std::log10(gap));
+        return static_cast<int>(std::clamp(decimals, -400.0, 400.0));
     };
     std::optional<AxisTexts> fixed;
     if (auto texts = textsThatDiffer(values, {}, locale)) {
