@@ -5,7 +5,7 @@
 // attached to it (chart_tools.h): zoom (left drag towards the lower right; any other left drag
 // undoes it), scroll (right drag), the readout under the pointer, and the menu of a right click.
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -88,7 +88,7 @@ class ChartWidget : public QWidget {
     mutable std::optional<ChartGeometry> layout_;
     mutable std::optional<std::vector<CurvePoints>> curves_;
     // The chart drawn once per layout; the tools draw over it.
-    mutable QPixmap picture_;
+    mutable QImage picture_;
     mutable bool pictureValid_ = false;
     bool toolsPending_ = false;
 
