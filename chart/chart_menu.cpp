@@ -1,6 +1,5 @@
 #include "chart/chart_menu.h"
 
-#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
@@ -14,6 +13,7 @@
 #include "chart/chart_widget.h"
 #include "chart/curve_export.h"
 #include "chart/curve_values_window.h"
+#include "chart/png_writer.h"
 #include "chart/scroll_tool.h"
 
 namespace chart {
@@ -70,24 +70,20 @@ void ChartMenu::savePicture() {
     ChartHost* const host = chart().host();
     if (!host) return;
     QString filter = kPngFilter;
-    const QString chosen =
-        host->saveFileName(kSavePicture.chopped(1), QStringLiteral("график.png"),
-                           {kPngFilter, kSvgFilter}, &filter);
+    const QString chosen = host->saveFileName(kSavePicture.chopped(1), QStringLiteral("график.png"),
+                                              {kPngFilter, kSvgFilter}, &filter);
     if (chosen.isEmpty()) return;
     const QString typed = QFileInfo(chosen).suffix().toLower();
-    const bool svg = typed == QLatin1String("svg") || (typed != QLatin1String("png") && filter == kSvgFilter);
+    const bool svg =
+        typed == QLatin1String("svg") || (typed != QLatin1String("png") && filter == kSvgFilter);
     const QString path = withExtension(chosen, svg ? QStringLiteral("svg") : QStringLiteral("png"));
     if (svg) {
         write(path, chartSvg(chart().data(), chart().viewState(), chart().size(),
                              chart().accessibleName()));
         return;
     }
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    chartImage(chart().data(), chart().viewState(), chart().size(), kPictureScale)
-        .save(&buffer, "PNG");
-    write(path, png);
+    write(path,
+          pngBytes(chartImage(chart().data(), chart().viewState(), chart().size(), kPictureScale)));
 }
 
 void ChartMenu::saveData() {
@@ -134,8 +130,8 @@ void ChartMenu::print() {
 
 bool ChartMenu::write(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
-                         file.commit();
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     if (!written && chart().host()) {
         chart().host()->showError(QStringLiteral("Не удалось сохранить файл\n%1\n%2")
                                       .arg(QDir::toNativeSeparators(path), file.errorString()));

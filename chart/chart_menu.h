@@ -3,17 +3,14 @@
 // it as PNG or SVG, save the curves as CSV, the curves' values, print, and undo the zoom while
 // zoomed. Dialogs, boxes and the printed header come from the chart's host.
 
+#include <QMenu>
 #include <QPointer>
 #include <QString>
 
 #include "chart/chart_tool.h"
 #include "chart/curve_values_window.h"
 
-#include <QMenu>
-
 namespace chart {
-
-
 
 class ChartMenu : public ChartTool {
     Q_OBJECT

@@ -64,14 +64,14 @@ void printChart(QPagedPaintDevice& device, const QStringList& header, const Char
         painter.setFont(font);
         const QFontMetricsF fm(font, &device);
         const QRectF room(0, top, page.width(), page.height() - top);
-        const QRectF used =
-            painter.boundingRect(room, Qt::AlignLeft | Qt::TextWordWrap, header[i]);
+        const QRectF used = painter.boundingRect(room, Qt::AlignLeft | Qt::TextWordWrap, header[i]);
         painter.drawText(room, Qt::AlignLeft | Qt::TextWordWrap, header[i]);
         top += used.height() + (i == 0 ? fm.height() * 0.6 : fm.height() * 0.15);
     }
     top += QFontMetricsF(chartFont(), &device).height();
     // The page's width, or less when the chart would run off the bottom of the page.
-    const double scale = std::min(page.width() / size.width(), (page.height() - top) / size.height());
+    const double scale =
+        std::min(page.width() / size.width(), (page.height() - top) / size.height());
     if (scale <= 0) return;
     renderChart(painter, QRectF(0, top, size.width() * scale, size.height() * scale), data, view,
                 size, {.edge = false, .vector = true});

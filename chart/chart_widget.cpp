@@ -91,7 +91,7 @@ void ChartWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect dirty = event->rect();
     painter.drawImage(dirty, picture_,
-                       QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
+                      QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
     for (const ChartTool* const tool : tools_) tool->paintOverlay(painter);
 }
 

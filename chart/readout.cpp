@@ -15,9 +15,9 @@ namespace chart {
 
 namespace {
 
-constexpr int kGap = 10;      // between the line and the box
-constexpr int kPadding = 4;   // inside the box
-constexpr int kSample = 12;   // the colour sample before a curve's value
+constexpr int kGap = 10;     // between the line and the box
+constexpr int kPadding = 4;  // inside the box
+constexpr int kSample = 12;  // the colour sample before a curve's value
 constexpr int kBarHeight = 3;
 
 QFont readoutFont() { return chartFont(11); }
@@ -57,10 +57,10 @@ std::vector<ReadoutRow> readoutRows(const std::vector<CurvePoints>& curves, doub
         {QStringLiteral("t = %1 с").arg(readoutNumber(t, timeLabels, locale)), Qt::black}};
     for (const CurvePoints& curve : curves) {
         if (const auto value = curveValueAt(curve.points, t)) {
-            rows.push_back({QStringLiteral("%1: %2").arg(curve.title.trimmed(),
-                                                         readoutNumber(*value, pressureLabels,
-                                                                       locale)),
-                            curve.colour});
+            rows.push_back(
+                {QStringLiteral("%1: %2").arg(curve.title.trimmed(),
+                                              readoutNumber(*value, pressureLabels, locale)),
+                 curve.colour});
         }
     }
     return rows;
@@ -101,7 +101,8 @@ void Readout::chartChanged() {
 }
 
 QRect Readout::area() const {
-    return box_.united(QRect(lineX_, lineTop_, 1, lineBottom_ - lineTop_ + 1)).adjusted(-1, -1, 1, 1);
+    return box_.united(QRect(lineX_, lineTop_, 1, lineBottom_ - lineTop_ + 1))
+        .adjusted(-1, -1, 1, 1);
 }
 
 void Readout::hide() {
@@ -114,7 +115,8 @@ void Readout::showAt(QPoint pointer) {
     const ChartGeometry& g = chart().layout();
     // The time is read on the front plane, where the time axis and its labels are.
     if (!g.plotRegion().contains(pointer) || pointer.x() < g.plot.left() ||
-        pointer.x() > g.plot.right() || g.bottomMap.range().minimum == g.bottomMap.range().maximum) {
+        pointer.x() > g.plot.right() ||
+        g.bottomMap.range().minimum == g.bottomMap.range().maximum) {
         hide();
         return;
     }

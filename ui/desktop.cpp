@@ -3,13 +3,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QPrintDialog>
-#include <QStandardPaths>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QSpacerItem>
+#include <QStandardPaths>
 
 #include "ui/browser_launcher.h"
 

@@ -84,9 +84,7 @@ class TestChartResults : public QObject {
         QFETCH(double, t);
         QFETCH(bool, zoomed);
         QFETCH(int, curves);
-        Built built(window, window == "Form22"   ? kForm22
-                            : window == "Form28" ? kForm28
-                                                 : kForm9);
+        Built built(window, window == "Form22" ? kForm22 : window == "Form28" ? kForm28 : kForm9);
         chart::ChartWidget& chart = built.chart();
         if (zoomed) {
             chart.setViewState({chart::AxisRange{1.2, 1.5}, chart::AxisRange{100, 140}});
@@ -145,9 +143,9 @@ class TestChartResults : public QObject {
         QStringList texts;
         for (const QAction* a : menu->actions())
             if (!a->isSeparator()) texts << a->text();
-        QCOMPARE(texts, (QStringList{ChartMenu::kCopyPicture, ChartMenu::kSavePicture,
-                                     ChartMenu::kSaveData, ChartMenu::kCurveValues,
-                                     ChartMenu::kPrint}));
+        QCOMPARE(texts,
+                 (QStringList{ChartMenu::kCopyPicture, ChartMenu::kSavePicture,
+                              ChartMenu::kSaveData, ChartMenu::kCurveValues, ChartMenu::kPrint}));
         QVERIFY(!chart.isZoomed());
         menu->close();
 
@@ -184,6 +182,9 @@ class TestChartResults : public QObject {
         QCOMPARE(built.desktop.saveDialogs[0].suggestedName, QStringLiteral("график.png"));
         const QImage saved(folder.filePath("график.png"));
         QCOMPARE(saved.size(), chart.size() * 2);
+        // Marked as 192 dots per inch: placed in a document at its size on screen.
+        QCOMPARE(saved.dotsPerMeterX(), qRound(192 / 0.0254));
+        QCOMPARE(saved.pixelColor(saved.width() / 2, 2), copied.pixelColor(copied.width() / 2, 2));
         QVERIFY(built.desktop.errors.isEmpty());
     }
 
