@@ -77,21 +77,24 @@ void ChartWidget::changeEvent(QEvent* event) {
 
 void ChartWidget::paintEvent(QPaintEvent* event) {
     ++paintCount_;
-    const qreal ratio = devicePixelRatioF();
-    if (!pictureValid_ || picture_.size() != size() * ratio) {
-        picture_ = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-        picture_.setDevicePixelRatio(ratio);
-        // The widget's resolution, so that texts are hinted exactly as on the widget itself.
-        picture_.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
-        picture_.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
-        QPainter painter(&picture_);
-        drawChart(painter, layout(), data_, view_);
-        pictureValid_ = true;
-    }
     QPainter painter(this);
     const QRect dirty = event->rect();
-    painter.drawImage(dirty, picture_,
-                      QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
+    if (dirty.contains(rect()) && !pictureValid_) {
+        // The whole chart is new (a build, a zoom): drawn straight onto the widget; the picture
+        // for the tools' small repaints is made when one first needs it.
+        drawChart(painter, layout(), data_, view_);
+    } else {
+        const qreal ratio = devicePixelRatioF();
+        if (!pictureValid_ || picture_.size() != size() * ratio) {
+            picture_ = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+            picture_.setDevicePixelRatio(ratio);
+            QPainter onPicture(&picture_);
+            drawChart(onPicture, layout(), data_, view_);
+            pictureValid_ = true;
+        }
+        painter.drawImage(dirty, picture_,
+                          QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
+    }
     for (const ChartTool* const tool : tools_) tool->paintOverlay(painter);
 }
 

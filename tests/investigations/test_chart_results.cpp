@@ -132,6 +132,20 @@ class TestChartResults : public QObject {
         QVERIFY(!chart.readout().isShown());
     }
 
+    // The chart kept for the readout's small repaints is the chart itself: a readout shown and
+    // gone leaves the same picture as the chart drawn anew.
+    void readoutLeavesTheChartAsItWas() {
+        Built built("Form26", {"1,2", "50", "0,5", "1", "2"});
+        chart::ChartWidget& chart = built.chart();
+        const QImage drawn = chart.grab().toImage();
+        QTest::mouseMove(&chart, built.plotPoint(0.4, 0.5));
+        QVERIFY(chart.readout().isShown());
+        QCoreApplication::processEvents();  // a small repaint, from the kept picture
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(&chart, &leave);
+        QCOMPARE(chart.grab().toImage(), drawn);
+    }
+
     // A right click without a drag opens the menu; a right drag still scrolls.
     void rightClickAndRightDrag() {
         Built built("Form22", kForm22);
