@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QScreen>
+#include <algorithm>
 
 #include "chart/chart_host.h"
 #include "chart/chart_render.h"
@@ -105,8 +107,19 @@ void ChartMenu::saveData() {
 }
 
 CurveValuesWindow& ChartMenu::showCurveValues() {
-    if (!values_) values_ = new CurveValuesWindow(&chart());
+    const bool first = !values_;
+    if (first) values_ = new CurveValuesWindow(&chart());
     values_->setCurves(chart().curves());
+    if (first) {
+        // Over the chart's upper left corner, where it hides no prompt or field; on the screen.
+        const QRect screen = chart().screen()->availableGeometry();
+        QPoint at = chart().mapToGlobal(QPoint(24, 24));
+        at.setX(std::clamp(at.x(), screen.left(),
+                           std::max(screen.left(), screen.right() - values_->width())));
+        at.setY(std::clamp(at.y(), screen.top(),
+                           std::max(screen.top(), screen.bottom() - values_->height())));
+        values_->move(at);
+    }
     values_->show();
     values_->raise();
     values_->activateWindow();

@@ -189,7 +189,8 @@ QRectF plotBox(const ChartGeometry& g) {
 // neighbouring points that fall on different pixels, cut to the plot, in the colour of the
 // point where it ends.
 template <class Segment>
-void forEachSegment2D(const ChartGeometry& g, const LineSeries& series, Segment&& segment) {
+void forEachSegment2D(const ChartGeometry& g, const LineSeries& series, bool exact,
+                      Segment&& segment) {
     const auto& points = series.points();
     if (!series.lineVisible() || points.size() < 2) {
         return;
@@ -200,7 +201,12 @@ void forEachSegment2D(const ChartGeometry& g, const LineSeries& series, Segment&
         const QPointF current = mapPoint(g, points[i]);
         if (!samePixel(previous, current)) {
             if (const auto part = clipSegment(previous, current, box)) {
-                segment(rounded(part->first), rounded(part->second), points[i].color);
+                if (exact) {
+                    segment(part->first, part->second, points[i].color);
+                } else {
+                    segment(QPointF(rounded(part->first)), QPointF(rounded(part->second)),
+                            points[i].color);
+                }
             }
         }
         previous = current;
@@ -208,9 +214,9 @@ void forEachSegment2D(const ChartGeometry& g, const LineSeries& series, Segment&
 }
 
 // One pixel wide segments, each in the colour of the point where it ends.
-void drawSeries2D(QPainter& painter, const ChartGeometry& g, const LineSeries& series) {
+void drawSeries2D(QPainter& painter, const ChartGeometry& g, const LineSeries& series, bool exact) {
     QColor penColor = Qt::transparent;
-    forEachSegment2D(g, series, [&](QPoint from, QPoint to, const QColor& colour) {
+    forEachSegment2D(g, series, exact, [&](QPointF from, QPointF to, const QColor& colour) {
         if (colour != penColor) {
             penColor = colour;
             painter.setPen(QPen(penColor, 1));
@@ -222,16 +228,16 @@ void drawSeries2D(QPainter& painter, const ChartGeometry& g, const LineSeries& s
 // The same segments as paths, one per colour, each piece a subpath: a curve drawn by several
 // series stays one object in a drawing program.
 void drawPaths2D(QPainter& painter, const ChartGeometry& g,
-                 const std::vector<const LineSeries*>& pieces) {
+                 const std::vector<const LineSeries*>& pieces, bool exact) {
     std::vector<std::pair<QColor, QPainterPath>> paths;
     for (const LineSeries* const series : pieces) {
         QPainterPath* path = nullptr;
-        forEachSegment2D(g, *series, [&](QPoint from, QPoint to, const QColor& colour) {
+        forEachSegment2D(g, *series, exact, [&](QPointF from, QPointF to, const QColor& colour) {
             if (!path || paths.back().first != colour) {
                 paths.emplace_back(colour, QPainterPath());
                 path = &paths.back().second;
                 path->moveTo(from);
-            } else if (path->currentPosition() != QPointF(from)) {
+            } else if (path->currentPosition() != from) {
                 path->moveTo(from);
             }
             path->lineTo(to);
@@ -246,7 +252,8 @@ void drawPaths2D(QPainter& painter, const ChartGeometry& g,
 
 // Vector output: each curve is drawn, as one path, where its last piece stands in the series
 // order; a series of no curve as a path of its own.
-void drawVectorSeries2D(QPainter& painter, const ChartGeometry& g, const ChartData& data) {
+void drawVectorSeries2D(QPainter& painter, const ChartGeometry& g, const ChartData& data,
+                        bool exact) {
     const auto& list = data.seriesList();
     const auto& curves = data.curveDefinitions();
     for (std::size_t i = 0; i < list.size(); ++i) {
@@ -255,7 +262,7 @@ void drawVectorSeries2D(QPainter& painter, const ChartGeometry& g, const ChartDa
             return std::find(c.pieces.begin(), c.pieces.end(), series) != c.pieces.end();
         });
         if (curve == curves.end()) {
-            drawPaths2D(painter, g, {series});
+            drawPaths2D(painter, g, {series}, exact);
             continue;
         }
         // The piece of the curve that comes last in the series list.
@@ -267,7 +274,7 @@ void drawVectorSeries2D(QPainter& painter, const ChartGeometry& g, const ChartDa
                 };
                 return at(a) < at(b);
             });
-        if (*lastPiece == series) drawPaths2D(painter, g, curve->pieces);
+        if (*lastPiece == series) drawPaths2D(painter, g, curve->pieces, exact);
     }
 }
 
@@ -323,14 +330,15 @@ void drawChart(QPainter& painter, const ChartGeometry& g, const ChartData& data,
         // Cut where the zoomed ranges end, as in 2-D: at the frame, never over the walls.
         painter.setClipRect(g.frame());
     }
+    if (!settings.view3D && options.exact) painter.setRenderHint(QPainter::Antialiasing, true);
     if (!settings.view3D && options.vector) {
-        drawVectorSeries2D(painter, g, data);
+        drawVectorSeries2D(painter, g, data, options.exact);
     } else {
         for (int i = 0; i < count; ++i) {
             if (settings.view3D) {
                 drawSeries3D(painter, g, *list[i], i, count);
             } else {
-                drawSeries2D(painter, g, *list[i]);
+                drawSeries2D(painter, g, *list[i], options.exact);
             }
         }
     }

@@ -13,6 +13,9 @@ namespace chart {
 struct DrawOptions {
     bool edge = true;     // the thin raised edge around the chart, as on screen
     bool vector = false;  // each 2-D curve as one path of all its pieces: for SVG and printers
+    // 2-D curves through their exact points, smoothed, instead of on whole pixels: for pictures
+    // finer than the screen.
+    bool exact = false;
 };
 
 // Draws a laid-out chart; it only draws what the layout holds. In 3-D, a zoomed or scrolled

@@ -28,7 +28,8 @@ QImage chartImage(const ChartData& data, const ViewState& view, QSize size, qrea
     image.setDevicePixelRatio(pixelRatio);
     image.fill(data.settings().backgroundColour());
     QPainter painter(&image);
-    renderChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), data, view, size, {.edge = false});
+    renderChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), data, view, size,
+                {.edge = false, .exact = true});
     return image;
 }
 
@@ -45,7 +46,7 @@ QByteArray chartSvg(const ChartData& data, const ViewState& view, QSize size,
     {
         QPainter painter(&svg);
         renderChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), data, view, size,
-                    {.edge = false, .vector = true});
+                    {.edge = false, .vector = true, .exact = true});
     }
     return buffer.data();
 }
@@ -74,7 +75,7 @@ void printChart(QPagedPaintDevice& device, const QStringList& header, const Char
         std::min(page.width() / size.width(), (page.height() - top) / size.height());
     if (scale <= 0) return;
     renderChart(painter, QRectF(0, top, size.width() * scale, size.height() * scale), data, view,
-                size, {.edge = false, .vector = true});
+                size, {.edge = false, .vector = true, .exact = true});
 }
 
 }  // namespace chart

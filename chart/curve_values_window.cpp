@@ -57,7 +57,8 @@ void CurveValuesWindow::setCurves(const std::vector<CurvePoints>& curves) {
     for (int c = 0; c < view_->columnCount(); ++c) width += view_->columnWidth(c);
     int height = view_->frameWidth() * 2 + view_->horizontalHeader()->height();
     for (int r = 0; r < view_->rowCount(); ++r) height += view_->rowHeight(r);
-    view_->setMinimumSize(width, height);
+    view_->setMinimumWidth(width);
+    view_->setFixedHeight(height);
     adjustSize();
 }
 
