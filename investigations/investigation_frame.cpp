@@ -164,10 +164,25 @@ QStringList InvestigationFrame::documentHeader() const {
     std::sort(fields.begin(), fields.end(), [](const QLineEdit* a, const QLineEdit* b) {
         return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
     });
+    // A value row ("X1 =") is named after the prompt above it and its own label: the prompt is
+    // printed once, the rows below it.
+    QString group;
     for (const QLineEdit* f : fields) {
-        const QString prompt = f->accessibleName();
-        const bool joined = prompt.endsWith(QLatin1Char('=')) || prompt.endsWith(QLatin1Char(':'));
-        lines << prompt + (joined ? QStringLiteral(" ") : QStringLiteral(": ")) + f->text();
+        const QString name = f->accessibleName().simplified();
+        if (name.endsWith(QLatin1Char('='))) {
+            const QString valueLabel = name.section(QLatin1Char(' '), -2);
+            const QString prompt = name.section(QLatin1Char(' '), 0, -3);
+            if (!prompt.isEmpty() && prompt != group) {
+                group = prompt;
+                lines << (prompt.endsWith(QLatin1Char(':')) ? prompt : prompt + QLatin1Char(':'));
+            }
+            lines << QStringLiteral("    %1 %2").arg(valueLabel, f->text());
+        } else {
+            group.clear();
+            lines << (name.endsWith(QLatin1Char(':')) ? name + QLatin1Char(' ')
+                                                      : name + QStringLiteral(": ")) +
+                         f->text();
+        }
     }
     return lines;
 }

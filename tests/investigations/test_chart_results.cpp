@@ -321,6 +321,18 @@ class TestChartResults : public QObject {
         QVERIFY(text.contains("X2 = 1,5"));
         QVERIFY(text.contains("время (с)"));  // the chart's axis title, as text
     }
+
+    // The printed header reads top to bottom as the window does, a value row's prompt once.
+    void printedHeader() {
+        Built built("Form20", {"1,2", "1", "10", "50", "30"});
+        QCOMPARE(built.window->documentHeader(),
+                 (QStringList{"Исследование зависимости давления в аорте от значения объемной "
+                              "скорости поступления крови в аорту в систолу",
+                              "Задайте значение эластичности стенок крупных сосудов: 1,2",
+                              "Задайте значение периферического сопротивления: 1",
+                              "Задайте значения объемной скорости поступления крови в аорту:",
+                              "    Qmax1 = 10", "    Qmax2 = 30", "    Qmax3 = 50"}));
+    }
 };
 
 QTEST_MAIN(TestChartResults)
