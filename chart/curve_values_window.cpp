@@ -20,6 +20,8 @@ CurveValuesWindow::CurveValuesWindow(QWidget* owner)
     view_->setObjectName(QStringLiteral("Table"));
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->verticalHeader()->hide();
+    view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view_->setAccessibleName(windowTitle());
     auto* const copy = new QPushButton(QStringLiteral("Копировать таблицу"), this);
     copy->setObjectName(QStringLiteral("Copy"));
@@ -55,7 +57,7 @@ void CurveValuesWindow::setCurves(const std::vector<CurvePoints>& curves) {
     // Wide enough for every column, so that nothing needs scrolling.
     int width = view_->frameWidth() * 2;
     for (int c = 0; c < view_->columnCount(); ++c) width += view_->columnWidth(c);
-    int height = view_->frameWidth() * 2 + view_->horizontalHeader()->height();
+    int height = view_->frameWidth() * 2 + view_->horizontalHeader()->sizeHint().height();
     for (int r = 0; r < view_->rowCount(); ++r) height += view_->rowHeight(r);
     view_->setMinimumWidth(width);
     view_->setFixedHeight(height);

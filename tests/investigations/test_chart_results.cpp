@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -289,6 +290,10 @@ class TestChartResults : public QObject {
         QVERIFY(values.isVisible());
         const auto* table = values.findChild<QTableWidget*>("Table");
         QCOMPARE(table->rowCount(), 3);
+        // Every cell in sight: nothing to scroll to.
+        QVERIFY(QTest::qWaitForWindowExposed(&values));
+        QCOMPARE(table->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
         QCOMPARE(table->item(0, 0)->text(), QStringLiteral("x1"));
         const auto stats = chart::statisticsOf(built.chart().data().curves()[0].points);
         QCOMPARE(table->item(0, 1)->text(), QLocale().toString(stats->maximum, 'f', 3));
