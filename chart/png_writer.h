@@ -1,7 +1,7 @@
 #pragma once
 // PNG files of the chart's picture. Qt's own writer tries every row filter of the format on
 // every row, which costs most of the time on a picture of flat colours and thin lines; these
-// are written unfiltered, which is twice as fast and no larger.
+// are written unfiltered and a little less packed, in half the time.
 
 #include <QByteArray>
 #include <QImage>
