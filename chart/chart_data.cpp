@@ -9,6 +9,9 @@ namespace chart {
 QFont chartFont(int pixelSize) {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(pixelSize);
+    // Set, not left to the device: on a window whose font is drawn narrower the chart's texts
+    // would inherit that width, and differ from how they are measured and exported.
+    font.setStretch(QFont::Unstretched);
     return font;
 }
 

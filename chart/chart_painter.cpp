@@ -4,6 +4,7 @@
 #include "chart/chart_painter.h"
 
 #include <QFontMetrics>
+#include <QPainterPath>
 #include <QPolygon>
 #include <algorithm>
 #include <cmath>
@@ -22,8 +23,9 @@ QPoint rounded(QPointF p) {
     return QPoint(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y())));
 }
 
-void drawBackground(QPainter& painter, const QRect& rect, const QColor& background) {
+void drawBackground(QPainter& painter, const QRect& rect, const QColor& background, bool edge) {
     painter.fillRect(rect, background);
+    if (!edge) return;
     // A thin raised edge: light above and left, dark below and right.
     painter.setPen(Qt::white);
     painter.drawLine(rect.topLeft(), rect.topRight());
@@ -93,7 +95,7 @@ void drawWalls(QPainter& painter, const ChartGeometry& g, const ChartSettings& s
 }
 
 QPen gridPen(const QColor& color) {
-    QPen pen(color, 0, Qt::DotLine);
+    QPen pen(color, 1, Qt::DotLine);
     return pen;
 }
 
@@ -183,27 +185,96 @@ QRectF plotBox(const ChartGeometry& g) {
     return QRectF(QPointF(g.plot.left(), g.plot.top()), QPointF(g.plot.right(), g.plot.bottom()));
 }
 
-// One pixel wide segments, each in the colour of the point where it ends.
-void drawSeries2D(QPainter& painter, const ChartGeometry& g, const LineSeries& series) {
+// Calls segment(from, to, colour) for each segment of a 2-D series that is drawn: between
+// neighbouring points that fall on different pixels, cut to the plot, in the colour of the
+// point where it ends.
+template <class Segment>
+void forEachSegment2D(const ChartGeometry& g, const LineSeries& series, bool exact,
+                      Segment&& segment) {
     const auto& points = series.points();
     if (!series.lineVisible() || points.size() < 2) {
         return;
     }
     const QRectF box = plotBox(g);
-    QColor penColor = Qt::transparent;
     QPointF previous = mapPoint(g, points.front());
     for (std::size_t i = 1; i < points.size(); ++i) {
         const QPointF current = mapPoint(g, points[i]);
         if (!samePixel(previous, current)) {
             if (const auto part = clipSegment(previous, current, box)) {
-                if (points[i].color != penColor) {
-                    penColor = points[i].color;
-                    painter.setPen(QPen(penColor, 0));
+                if (exact) {
+                    segment(part->first, part->second, points[i].color);
+                } else {
+                    segment(QPointF(rounded(part->first)), QPointF(rounded(part->second)),
+                            points[i].color);
                 }
-                painter.drawLine(rounded(part->first), rounded(part->second));
             }
         }
         previous = current;
+    }
+}
+
+// One pixel wide segments, each in the colour of the point where it ends.
+void drawSeries2D(QPainter& painter, const ChartGeometry& g, const LineSeries& series, bool exact) {
+    QColor penColor = Qt::transparent;
+    forEachSegment2D(g, series, exact, [&](QPointF from, QPointF to, const QColor& colour) {
+        if (colour != penColor) {
+            penColor = colour;
+            painter.setPen(QPen(penColor, 1));
+        }
+        painter.drawLine(from, to);
+    });
+}
+
+// The same segments as paths, one per colour, each piece a subpath: a curve drawn by several
+// series stays one object in a drawing program.
+void drawPaths2D(QPainter& painter, const ChartGeometry& g,
+                 const std::vector<const LineSeries*>& pieces, bool exact) {
+    std::vector<std::pair<QColor, QPainterPath>> paths;
+    for (const LineSeries* const series : pieces) {
+        QPainterPath* path = nullptr;
+        forEachSegment2D(g, *series, exact, [&](QPointF from, QPointF to, const QColor& colour) {
+            if (!path || paths.back().first != colour) {
+                paths.emplace_back(colour, QPainterPath());
+                path = &paths.back().second;
+                path->moveTo(from);
+            } else if (path->currentPosition() != from) {
+                path->moveTo(from);
+            }
+            path->lineTo(to);
+        });
+    }
+    painter.setBrush(Qt::NoBrush);
+    for (const auto& [colour, path] : paths) {
+        painter.setPen(QPen(colour, 1));
+        painter.drawPath(path);
+    }
+}
+
+// Vector output: each curve is drawn, as one path, where its last piece stands in the series
+// order; a series of no curve as a path of its own.
+void drawVectorSeries2D(QPainter& painter, const ChartGeometry& g, const ChartData& data,
+                        bool exact) {
+    const auto& list = data.seriesList();
+    const auto& curves = data.curveDefinitions();
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const LineSeries* const series = list[i].get();
+        const auto curve = std::find_if(curves.begin(), curves.end(), [&](const auto& c) {
+            return std::find(c.pieces.begin(), c.pieces.end(), series) != c.pieces.end();
+        });
+        if (curve == curves.end()) {
+            drawPaths2D(painter, g, {series}, exact);
+            continue;
+        }
+        // The piece of the curve that comes last in the series list.
+        const auto lastPiece = std::max_element(
+            curve->pieces.begin(), curve->pieces.end(), [&](const auto* a, const auto* b) {
+                const auto at = [&](const LineSeries* s) {
+                    return std::find_if(list.begin(), list.end(),
+                                        [&](const auto& item) { return item.get() == s; });
+                };
+                return at(a) < at(b);
+            });
+        if (*lastPiece == series) drawPaths2D(painter, g, curve->pieces, exact);
     }
 }
 
@@ -218,7 +289,7 @@ void drawSeries3D(QPainter& painter, const ChartGeometry& g, const LineSeries& s
     const QPointF toFront(slice.front, -slice.front);
     const QPointF toBack(slice.back, -slice.back);
     const QRectF box = plotBox(g);
-    painter.setPen(series.lineVisible() ? QPen(Qt::black, 0) : QPen(Qt::NoPen));
+    painter.setPen(series.lineVisible() ? QPen(Qt::black, 1) : QPen(Qt::NoPen));
     QPointF previous = mapPoint(g, points.front());
     for (std::size_t i = 1; i < points.size(); ++i) {
         const QPointF current = mapPoint(g, points[i]);
@@ -243,13 +314,12 @@ void drawSeries3D(QPainter& painter, const ChartGeometry& g, const LineSeries& s
 
 }  // namespace
 
-void paintChart(QPainter& painter, const QRect& rect, const ChartData& data,
-                const ViewState& view) {
-    const ChartGeometry g = chartGeometry(rect, data, view);
+void drawChart(QPainter& painter, const ChartGeometry& g, const ChartData& data,
+               const ViewState& view, const DrawOptions& options) {
     const ChartSettings& settings = data.settings();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    drawBackground(painter, rect, settings.backgroundColour());
+    drawBackground(painter, g.chart, settings.backgroundColour(), options.edge);
     drawTitle(painter, g, settings);
     drawLegend(painter, g, data);
     drawWalls(painter, g, settings);
@@ -260,14 +330,24 @@ void paintChart(QPainter& painter, const QRect& rect, const ChartData& data,
         // Cut where the zoomed ranges end, as in 2-D: at the frame, never over the walls.
         painter.setClipRect(g.frame());
     }
-    for (int i = 0; i < count; ++i) {
-        if (settings.view3D) {
-            drawSeries3D(painter, g, *list[i], i, count);
-        } else {
-            drawSeries2D(painter, g, *list[i]);
+    if (!settings.view3D && options.exact) painter.setRenderHint(QPainter::Antialiasing, true);
+    if (!settings.view3D && options.vector) {
+        drawVectorSeries2D(painter, g, data, options.exact);
+    } else {
+        for (int i = 0; i < count; ++i) {
+            if (settings.view3D) {
+                drawSeries3D(painter, g, *list[i], i, count);
+            } else {
+                drawSeries2D(painter, g, *list[i], options.exact);
+            }
         }
     }
     painter.restore();
+}
+
+void paintChart(QPainter& painter, const QRect& rect, const ChartData& data, const ViewState& view,
+                const DrawOptions& options) {
+    drawChart(painter, chartGeometry(rect, data, view), data, view, options);
 }
 
 }  // namespace chart

@@ -1,6 +1,6 @@
 #pragma once
-// Draws a chart onto any QPainter and rectangle: the widget paints itself with it and tests
-// paint into a QImage. It draws the layout of chart_layout.h.
+// Draws a chart onto any QPainter: the widget, images, SVG files and printers all paint with it
+// (through chart_render.h). It draws the layout of chart_layout.h.
 
 #include <QPainter>
 #include <QRect>
@@ -10,9 +10,22 @@
 
 namespace chart {
 
-// In 3-D, a zoomed or scrolled view cuts the curves at the frame, so that nothing of them lies
-// on the walls; the view as configured shows them whole.
+struct DrawOptions {
+    bool edge = true;     // the thin raised edge around the chart, as on screen
+    bool vector = false;  // each 2-D curve as one path of all its pieces: for SVG and printers
+    // 2-D curves through their exact points, smoothed, instead of on whole pixels: for pictures
+    // finer than the screen.
+    bool exact = false;
+};
+
+// Draws a laid-out chart; it only draws what the layout holds. In 3-D, a zoomed or scrolled
+// view cuts the curves at the frame, so that nothing of them lies on the walls; the view as
+// configured shows them whole.
+void drawChart(QPainter& painter, const ChartGeometry& layout, const ChartData& data,
+               const ViewState& view = {}, const DrawOptions& options = {});
+
+// Lays the chart out in `rect` and draws it.
 void paintChart(QPainter& painter, const QRect& rect, const ChartData& data,
-                const ViewState& view = {});
+                const ViewState& view = {}, const DrawOptions& options = {});
 
 }  // namespace chart

@@ -1,132 +1,123 @@
 #include "chart/chart_widget.h"
 
-#include <QMouseEvent>
+#include <QContextMenuEvent>
 #include <QPainter>
 
+#include "chart/chart_menu.h"
 #include "chart/chart_painter.h"
-#include "chart/chart_view.h"
+#include "chart/readout.h"
+#include "chart/scroll_tool.h"
+#include "chart/zoom_tool.h"
 
 namespace chart {
 
-namespace {
-
-AxisRange interpolate(AxisRange from, AxisRange to, double t) {
-    return {from.minimum + (to.minimum - from.minimum) * t,
-            from.maximum + (to.maximum - from.maximum) * t};
-}
-
-}  // namespace
-
-ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent) {
+ChartWidget::ChartWidget(QWidget* parent)
+    : QWidget(parent),
+      zoom_(new ZoomTool(*this)),
+      scroll_(new ScrollTool(*this)),
+      readout_(new Readout(*this)),
+      menu_(new ChartMenu(*this)),
+      tools_{zoom_, scroll_, readout_, menu_} {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Every change only marks the widget dirty; Qt paints once when the handler has returned.
-    data_.setChangedCallback([this] { update(); });
-    animation_.setInterval(15);
-    connect(&animation_, &QTimer::timeout, this, &ChartWidget::animationStep);
+    // Every change only marks the chart dirty; Qt paints once when the handler has returned.
+    data_.setChangedCallback([this] { invalidate(); });
 }
 
-void ChartWidget::paintEvent(QPaintEvent*) {
+ChartWidget::~ChartWidget() = default;
+
+bool ChartWidget::isZoomAnimating() const { return zoom_->isAnimating(); }
+
+void ChartWidget::setViewState(const ViewState& view) {
+    if (view == view_) return;
+    view_ = view;
+    invalidate();
+    emit viewChanged();
+}
+
+const ChartGeometry& ChartWidget::layout() const {
+    if (!layout_) layout_ = chartGeometry(rect(), data_, view_);
+    return *layout_;
+}
+
+const std::vector<CurvePoints>& ChartWidget::curves() const {
+    if (!curves_) curves_ = data_.curves();
+    return *curves_;
+}
+
+void ChartWidget::invalidate() {
+    layout_.reset();
+    curves_.reset();
+    pictureValid_ = false;
+    update();
+    // The tools hear of it once, after the handler that changes the chart (a build adds
+    // hundreds of points) has returned.
+    if (!toolsPending_) {
+        toolsPending_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                toolsPending_ = false;
+                for (ChartTool* const tool : tools_) tool->chartChanged();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void ChartWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    invalidate();
+}
+
+void ChartWidget::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // The default background is the palette's button face.
+    if (event->type() == QEvent::PaletteChange) invalidate();
+}
+
+void ChartWidget::paintEvent(QPaintEvent* event) {
     ++paintCount_;
     QPainter painter(this);
-    paintChart(painter, rect(), data_, view_);
-    if (drag_ == Drag::Zoom) {
-        painter.setPen(QPen(Qt::black, 0, Qt::DotLine));
-        painter.drawRect(QRect(dragStart_, dragNow_).normalized());
-    }
-}
-
-void ChartWidget::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    if (drag_ != Drag::None) {
-        return;
-    }
-    // A press during an animated zoom ends it at once on the zoomed picture.
-    if (animation_.isActive()) {
-        animation_.stop();
-        view_ = animationTo_;
-        update();
-    }
-    if (!chartGeometry(rect(), data_, view_).plotRegion().contains(at)) {
-        return;
-    }
-    if (event->button() == Qt::LeftButton) {
-        drag_ = Drag::Zoom;
-    } else if (event->button() == Qt::RightButton) {
-        drag_ = Drag::Scroll;
-        const ChartGeometry g = chartGeometry(rect(), data_, view_);
-        scrollStartView_ = {g.bottomMap.range(), g.leftMap.range()};
+    const QRect dirty = event->rect();
+    if (dirty.contains(rect()) && !pictureValid_) {
+        // The whole chart is new (a build, a zoom): drawn straight onto the widget; the picture
+        // for the tools' small repaints is made when one first needs it.
+        drawChart(painter, layout(), data_, view_);
     } else {
-        return;
+        const qreal ratio = devicePixelRatioF();
+        if (!pictureValid_ || picture_.size() != size() * ratio) {
+            picture_ = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+            picture_.setDevicePixelRatio(ratio);
+            QPainter onPicture(&picture_);
+            drawChart(onPicture, layout(), data_, view_);
+            pictureValid_ = true;
+        }
+        painter.drawImage(dirty, picture_,
+                          QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
     }
-    dragStart_ = at;
-    dragNow_ = at;
+    for (const ChartTool* const tool : tools_) tool->paintOverlay(painter);
 }
 
-void ChartWidget::mouseMoveEvent(QMouseEvent* event) {
-    if (drag_ == Drag::None) {
-        return;
-    }
-    dragNow_ = event->position().toPoint();
-    if (drag_ == Drag::Scroll) {
-        // The picture follows the mouse.
-        view_ = scrolledView(chartGeometry(rect(), data_, scrollStartView_), dragNow_ - dragStart_);
-    }
-    update();
+void ChartWidget::contextMenuEvent(QContextMenuEvent* event) {
+    // The mouse's right click is the scroll tool's; the menu key opens the menu at the plot.
+    event->accept();
+    if (event->reason() != QContextMenuEvent::Mouse) menu_->popup(layout().plot.center());
 }
 
-void ChartWidget::mouseReleaseEvent(QMouseEvent* event) {
-    const Drag ended = drag_;
-    if ((ended == Drag::Zoom && event->button() != Qt::LeftButton) ||
-        (ended == Drag::Scroll && event->button() != Qt::RightButton)) {
-        return;
+void ChartWidget::describe() {
+    QString title = data_.settings().title.join(QLatin1Char(' ')).simplified();
+    if (title.isEmpty()) title = QStringLiteral("График");
+    setAccessibleName(title);
+    QStringList curves;
+    for (const CurveDefinition& curve : data_.curveDefinitions()) {
+        curves << curve.legendRow->title().trimmed();
     }
-    drag_ = Drag::None;
-    if (ended == Drag::Zoom) {
-        finishZoomDrag(event->position().toPoint());
+    const ChartSettings& s = data_.settings();
+    QString description = QStringLiteral("%1 от %2").arg(s.leftAxis.title, s.bottomAxis.title);
+    if (!curves.isEmpty()) {
+        description += QStringLiteral(". Кривые: %1").arg(curves.join(QStringLiteral(", ")));
     }
-    if (!animation_.isActive()) {
-        update();  // an animation paints its own pictures
-    }
-}
-
-void ChartWidget::finishZoomDrag(QPoint end) {
-    const QPoint moved = end - dragStart_;
-    if (std::abs(moved.x()) <= kMinimumDrag || std::abs(moved.y()) <= kMinimumDrag) {
-        return;
-    }
-    if (moved.x() < 0 || moved.y() < 0) {
-        view_ = {};  // undo: the axes go back to automatic or fixed as configured
-        return;
-    }
-    zoomTo(zoomedView(chartGeometry(rect(), data_, view_), data_, dragStart_, end));
-}
-
-void ChartWidget::zoomTo(const ViewState& target) {
-    if (!data_.settings().animatedZoom) {
-        view_ = target;
-        return;
-    }
-    const ChartGeometry g = chartGeometry(rect(), data_, view_);
-    animationFrom_ = {g.bottomMap.range(), g.leftMap.range()};
-    animationTo_ = target;
-    animationStep_ = 0;
-    animation_.start();
-    animationStep();
-}
-
-void ChartWidget::animationStep() {
-    ++animationStep_;
-    if (animationStep_ >= kZoomSteps) {
-        animation_.stop();
-        view_ = animationTo_;
-    } else {
-        const double t = static_cast<double>(animationStep_) / kZoomSteps;
-        view_ = {interpolate(*animationFrom_.bottom, *animationTo_.bottom, t),
-                 interpolate(*animationFrom_.left, *animationTo_.left, t)};
-    }
-    // Each step is its own picture.
-    repaint();
+    setAccessibleDescription(description);
 }
 
 }  // namespace chart

@@ -1,5 +1,6 @@
 #include "investigations/investigation_frame.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <algorithm>
 #include <cmath>
@@ -8,6 +9,7 @@
 #include "investigations/key_filter.h"
 #include "investigations/number_reader.h"
 #include "ui/controls.h"
+#include "ui/desktop.h"
 #include "ui/table_error.h"
 
 namespace investigations {
@@ -54,6 +56,8 @@ InvestigationFrame::InvestigationFrame(const InvestigationSpec& spec, ui::Deskto
         return chart_;
     });
     configureChart();
+    chart_->setHost(this);
+    chart_->describe();
     if (spec.keyFilter) {
         for (int number = 1; number <= 5; ++number) new KeyFilter(field(number), desktop);
     }
@@ -149,6 +153,50 @@ void InvestigationFrame::configureChart() {
         }
     }
 }
+
+QStringList InvestigationFrame::documentHeader() const {
+    QStringList lines;
+    if (const auto* heading = control<QLabel>(QStringLiteral("Label1"))) {
+        lines << heading->text().simplified();
+    }
+    std::vector<const QLineEdit*> fields;
+    for (int number = 1; number <= 5; ++number) fields.push_back(field(number));
+    std::sort(fields.begin(), fields.end(), [](const QLineEdit* a, const QLineEdit* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    // A value row ("X1 =") is named after the prompt above it and its own label: the prompt is
+    // printed once, the rows below it.
+    QString group;
+    for (const QLineEdit* f : fields) {
+        const QString name = f->accessibleName().simplified();
+        if (name.endsWith(QLatin1Char('='))) {
+            const QString valueLabel = name.section(QLatin1Char(' '), -2);
+            const QString prompt = name.section(QLatin1Char(' '), 0, -3);
+            if (!prompt.isEmpty() && prompt != group) {
+                group = prompt;
+                lines << (prompt.endsWith(QLatin1Char(':')) ? prompt : prompt + QLatin1Char(':'));
+            }
+            lines << QStringLiteral("    %1 %2").arg(valueLabel, f->text());
+        } else {
+            group.clear();
+            lines << (name.endsWith(QLatin1Char(':')) ? name + QLatin1Char(' ')
+                                                      : name + QStringLiteral(": ")) +
+                         f->text();
+        }
+    }
+    return lines;
+}
+
+QString InvestigationFrame::saveFileName(const QString& caption, const QString& suggestedName,
+                                         const QStringList& filters, QString* selectedFilter) {
+    return desktop().saveFileName(caption, suggestedName, filters, selectedFilter);
+}
+
+bool InvestigationFrame::choosePrinter(QPrinter& printer) {
+    return desktop().choosePrinter(printer);
+}
+
+void InvestigationFrame::showError(const QString& message) { desktop().showError(message); }
 
 void InvestigationFrame::Button1Click() {
     chart::ChartData& data = chart_->data();

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "chart/chart_host.h"
 #include "investigations/investigation_spec.h"
 #include "ui/form.h"
 
@@ -16,7 +17,9 @@ class LineSeries;
 
 namespace investigations {
 
-class InvestigationFrame : public ui::Form {
+// The window is also its chart's host: the chart's menu saves and prints through the window's
+// desktop, and prints the window's heading and typed values above the chart.
+class InvestigationFrame : public ui::Form, private chart::ChartHost {
     Q_OBJECT
   public:
     // Throws ui::TableError when the table names a field, parameter or series that the window
@@ -32,7 +35,15 @@ class InvestigationFrame : public ui::Form {
     chart::ChartWidget* chart() const { return chart_; }
     QLineEdit* field(int number) const;  // Edit1 = 1
 
+    // The heading, then each prompt with the value typed beside it, top to bottom.
+    QStringList documentHeader() const override;
+
   private:
+    QString saveFileName(const QString& caption, const QString& suggestedName,
+                         const QStringList& filters, QString* selectedFilter) override;
+    bool choosePrinter(QPrinter& printer) override;
+    void showError(const QString& message) override;
+
     using Quantity = Parameter::Quantity;
     static constexpr int kQuantities = 4;
 

@@ -1,11 +1,15 @@
 #include "ui/desktop.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QSpacerItem>
+#include <QStandardPaths>
 
 #include "ui/browser_launcher.h"
 
@@ -113,6 +117,28 @@ void QtDesktop::openUrl(const QUrl& url) {
     opener_(url, [url] {
         showBox(QMessageBox::Critical, errorBoxText(unopenedPageMessage(url)), true);
     });
+}
+
+QString SaveFolders::start() const {
+    if (!last_.isEmpty() && QFileInfo(last_).isDir()) return last_;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void SaveFolders::saved(const QString& path) { last_ = QFileInfo(path).absolutePath(); }
+
+QString QtDesktop::saveFileName(const QString& caption, const QString& suggestedName,
+                                const QStringList& filters, QString* selectedFilter) {
+    const QString path = QFileDialog::getSaveFileName(
+        QApplication::activeWindow(), caption, QDir(folders_.start()).filePath(suggestedName),
+        filters.join(QStringLiteral(";;")), selectedFilter);
+    if (!path.isEmpty()) folders_.saved(path);
+    return path;
+}
+
+bool QtDesktop::choosePrinter(QPrinter& printer) {
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace ui

@@ -1,12 +1,15 @@
 #pragma once
-// Everything that leaves the program's own windows: the modal message and error boxes and
-// handing a web address to the desktop. Windows reach them only through this interface, so
-// tests put a recording double in place of the real desktop.
+// Everything that leaves the program's own windows: the modal message and error boxes, the
+// save and print dialogs, and handing a web address to the desktop. Windows reach them only
+// through this interface, so tests put a recording double in place of the real desktop.
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <functional>
 #include <memory>
+
+class QPrinter;
 
 namespace ui {
 
@@ -21,6 +24,23 @@ class Desktop {
     // Asks the desktop to open the address in the default browser and returns at once; when
     // the desktop cannot open it, the error box says so and shows the address.
     virtual void openUrl(const QUrl& url) = 0;
+    // The save dialog: the path chosen, or an empty string when the user cancels. It offers
+    // `suggestedName`; `filters` are its file types, `selectedFilter` holds the one offered
+    // first and receives the one chosen.
+    virtual QString saveFileName(const QString& caption, const QString& suggestedName,
+                                 const QStringList& filters, QString* selectedFilter) = 0;
+    // The print dialog for this printer; false when the user cancels.
+    virtual bool choosePrinter(QPrinter& printer) = 0;
+};
+
+// Where save dialogs start: the user's Documents folder, then the folder last saved to.
+class SaveFolders {
+  public:
+    QString start() const;
+    void saved(const QString& path);
+
+  private:
+    QString last_;
 };
 
 class BrowserLauncher;
@@ -40,10 +60,14 @@ class QtDesktop final : public Desktop {
     void showMessage(const QString& text) override;
     void showError(const QString& message) override;
     void openUrl(const QUrl& url) override;
+    QString saveFileName(const QString& caption, const QString& suggestedName,
+                         const QStringList& filters, QString* selectedFilter) override;
+    bool choosePrinter(QPrinter& printer) override;
 
   private:
     std::unique_ptr<BrowserLauncher> browser_;
     UrlOpener opener_;
+    SaveFolders folders_;
 };
 
 // What the error box says when a page could not be opened: the address on a line of its own, so

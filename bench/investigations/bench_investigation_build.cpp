@@ -1,5 +1,7 @@
 // One build of an investigation window followed by drawing its chart, per kind of window:
-// diastole (168 points), systole (39 points, 3-D), cardiac cycle (510 points).
+// diastole (168 points), systole (39 points, 3-D), cardiac cycle (510 points); and what a
+// student does with the built cardiac-cycle chart: moving the pointer over it, saving its
+// picture.
 
 #include <benchmark/benchmark.h>
 
@@ -7,9 +9,13 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QPainter>
 
+#include "chart/chart_render.h"
 #include "chart/chart_widget.h"
+#include "chart/png_writer.h"
+#include "chart/readout.h"
 #include "investigations/investigation_windows.h"
 #include "tests/support/recording_desktop.h"
 
@@ -43,6 +49,48 @@ void cardiacCycleForm22(benchmark::State& state) {
 BENCHMARK(diastoleForm9)->Unit(benchmark::kMillisecond);
 BENCHMARK(systoleForm26)->Unit(benchmark::kMillisecond);
 BENCHMARK(cardiacCycleForm22)->Unit(benchmark::kMillisecond);
+
+// A pointer move over the built cardiac-cycle chart, until the readout is repainted.
+void readoutPointerMove(benchmark::State& state) {
+    testing_support::RecordingDesktop desktop;
+    TForm22 window(desktop);
+    const QStringList fields{"1,2", "50", "1", "1,5", "2"};
+    for (int i = 0; i < 5; ++i) window.field(i + 1)->setText(fields[i]);
+    window.Button1Click();
+    window.show();
+    QApplication::processEvents();
+    chart::ChartWidget* const chart = window.chart();
+    const QRect plot = chart->layout().plot;
+    int step = 0;
+    for (auto _ : state) {
+        // Across the plot and back, a few pixels a move, as a hand moves the mouse.
+        const int x = plot.left() + 5 + (step++ * 7) % (plot.width() - 10);
+        const QPointF at(x, plot.center().y());
+        QMouseEvent move(QEvent::MouseMove, at, chart->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(chart, &move);
+        QApplication::processEvents();
+    }
+    if (!chart->readout().isShown()) state.SkipWithError("no readout");
+}
+BENCHMARK(readoutPointerMove)->Unit(benchmark::kMicrosecond);
+
+// The picture of the cardiac-cycle chart at twice its pixels, written as PNG.
+void pngExport(benchmark::State& state) {
+    testing_support::RecordingDesktop desktop;
+    TForm22 window(desktop);
+    const QStringList fields{"1,2", "50", "1", "1,5", "2"};
+    for (int i = 0; i < 5; ++i) window.field(i + 1)->setText(fields[i]);
+    window.Button1Click();
+    const chart::ChartWidget& chart = *window.chart();
+    for (auto _ : state) {
+        const QByteArray png =
+            chart::pngBytes(chart::chartImage(chart.data(), chart.viewState(), chart.size(), 2));
+        benchmark::DoNotOptimize(png.size());
+        state.counters["kB"] = static_cast<double>(png.size()) / 1024;
+    }
+}
+BENCHMARK(pngExport)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -11,13 +11,13 @@
 #include <QtTest>
 #include <cmath>
 
-#include "ui/desktop.h"
 #include "app/window_set.h"
 #include "chart/axis_scale.h"
 #include "investigations/investigation_frame.h"
 #include "tests/investigations/window_factory.h"
 #include "tests/support/box_closer.h"
 #include "tests/support/recording_desktop.h"
+#include "ui/desktop.h"
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -102,6 +102,10 @@ class CountingDesktop final : public ui::Desktop {
     void showMessage(const QString&) override { ++messages; }
     void showError(const QString&) override { ++errors; }
     void openUrl(const QUrl&) override {}
+    QString saveFileName(const QString&, const QString&, const QStringList&, QString*) override {
+        return {};
+    }
+    bool choosePrinter(QPrinter&) override { return false; }
     int messages = 0;
     int errors = 0;
 };

@@ -197,7 +197,8 @@ void TestChartPainter::legendPlacement() {
     const QPoint corner = g.legendBox.bottomRight();
     QCOMPARE(pixel(image, corner + QPoint(3, 3)), QColor(Qt::black));
     QCOMPARE(pixel(image, corner + QPoint(4, 4)), data.settings().backgroundColour());
-    QCOMPARE(pixel(image, QPoint(g.legendBox.left(), corner.y() + 2)), data.settings().backgroundColour());
+    QCOMPARE(pixel(image, QPoint(g.legendBox.left(), corner.y() + 2)),
+             data.settings().backgroundColour());
 }
 
 void TestChartPainter::rowsThatDoNotFitAreNotShown() {

@@ -1,0 +1,155 @@
+#include "chart/chart_menu.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QScreen>
+#include <algorithm>
+
+#include "chart/chart_host.h"
+#include "chart/chart_render.h"
+#include "chart/chart_widget.h"
+#include "chart/curve_export.h"
+#include "chart/curve_values_window.h"
+#include "chart/png_writer.h"
+#include "chart/scroll_tool.h"
+
+namespace chart {
+
+const QString ChartMenu::kCopyPicture = QStringLiteral("Копировать изображение");
+const QString ChartMenu::kSavePicture = QStringLiteral("Сохранить изображение…");
+const QString ChartMenu::kSaveData = QStringLiteral("Сохранить данные…");
+const QString ChartMenu::kCurveValues = QStringLiteral("Значения кривых…");
+const QString ChartMenu::kPrint = QStringLiteral("Печать…");
+const QString ChartMenu::kUndoZoom = QStringLiteral("Отменить увеличение");
+
+namespace {
+
+const QString kPngFilter = QStringLiteral("Рисунок PNG (*.png)");
+const QString kSvgFilter = QStringLiteral("Рисунок SVG (*.svg)");
+const QString kCsvFilter = QStringLiteral("Таблица CSV (*.csv)");
+
+// The name a file is saved under: its own extension when it has one of these, else the one of
+// the type chosen in the dialog.
+QString withExtension(const QString& path, const QString& extension) {
+    return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + extension : path;
+}
+
+}  // namespace
+
+ChartMenu::ChartMenu(ChartWidget& chart) : ChartTool(chart) {
+    connect(&chart.scrollTool(), &ScrollTool::clicked, this, &ChartMenu::popup);
+}
+
+void ChartMenu::popup(QPoint at) {
+    if (menu_) menu_->deleteLater();
+    menu_ = new QMenu(&chart());
+    menu_->setObjectName(QStringLiteral("ChartMenu"));
+    menu_->setAttribute(Qt::WA_DeleteOnClose);
+    const bool hosted = chart().host() != nullptr;
+    menu_->addAction(kCopyPicture, this, &ChartMenu::copyPicture);
+    menu_->addAction(kSavePicture, this, &ChartMenu::savePicture)->setEnabled(hosted);
+    menu_->addAction(kSaveData, this, &ChartMenu::saveData)->setEnabled(hosted);
+    menu_->addAction(kCurveValues, this, [this] { showCurveValues(); });
+    menu_->addAction(kPrint, this, &ChartMenu::print)->setEnabled(hosted);
+    if (chart().isZoomed()) {
+        menu_->addSeparator();
+        menu_->addAction(kUndoZoom, &chart(), &ChartWidget::undoZoom);
+    }
+    menu_->popup(chart().mapToGlobal(at));
+}
+
+void ChartMenu::copyPicture() {
+    QGuiApplication::clipboard()->setImage(
+        chartImage(chart().data(), chart().viewState(), chart().size(), kPictureScale));
+}
+
+void ChartMenu::savePicture() {
+    ChartHost* const host = chart().host();
+    if (!host) return;
+    QString filter = kPngFilter;
+    const QString chosen = host->saveFileName(kSavePicture.chopped(1), QStringLiteral("график.png"),
+                                              {kPngFilter, kSvgFilter}, &filter);
+    if (chosen.isEmpty()) return;
+    const QString typed = QFileInfo(chosen).suffix().toLower();
+    const bool svg =
+        typed == QLatin1String("svg") || (typed != QLatin1String("png") && filter == kSvgFilter);
+    const QString path = withExtension(chosen, svg ? QStringLiteral("svg") : QStringLiteral("png"));
+    if (svg) {
+        write(path, chartSvg(chart().data(), chart().viewState(), chart().size(),
+                             chart().accessibleName()));
+        return;
+    }
+    write(path,
+          pngBytes(chartImage(chart().data(), chart().viewState(), chart().size(), kPictureScale)));
+}
+
+void ChartMenu::saveData() {
+    ChartHost* const host = chart().host();
+    if (!host) return;
+    QString filter = kCsvFilter;
+    const QString chosen = host->saveFileName(kSaveData.chopped(1), QStringLiteral("график.csv"),
+                                              {kCsvFilter}, &filter);
+    if (chosen.isEmpty()) return;
+    const ChartSettings& settings = chart().data().settings();
+    const auto orDefault = [](const QString& title, const char* otherwise) {
+        return title.trimmed().isEmpty() ? QString::fromUtf8(otherwise) : title;
+    };
+    write(withExtension(chosen, QStringLiteral("csv")),
+          curvesCsv(chart().curves(),
+                    {QStringLiteral("Кривая"), orDefault(settings.bottomAxis.title, "время (с)"),
+                     orDefault(settings.leftAxis.title, "давление (мм.рт.ст)")},
+                    QLocale()));
+}
+
+CurveValuesWindow& ChartMenu::showCurveValues() {
+    const bool first = !values_;
+    if (first) values_ = new CurveValuesWindow(&chart());
+    values_->setCurves(chart().curves());
+    if (first) {
+        // Over the chart's upper left corner, where it hides no prompt or field; on the screen.
+        const QRect screen = chart().screen()->availableGeometry();
+        QPoint at = chart().mapToGlobal(QPoint(24, 24));
+        at.setX(std::clamp(at.x(), screen.left(),
+                           std::max(screen.left(), screen.right() - values_->width())));
+        at.setY(std::clamp(at.y(), screen.top(),
+                           std::max(screen.top(), screen.bottom() - values_->height())));
+        values_->move(at);
+    }
+    values_->show();
+    values_->raise();
+    values_->activateWindow();
+    return *values_;
+}
+
+void ChartMenu::chartChanged() {
+    // An open values window follows the curves.
+    if (values_ && values_->isVisible()) values_->setCurves(chart().curves());
+}
+
+void ChartMenu::print() {
+    ChartHost* const host = chart().host();
+    if (!host) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(chart().accessibleName());
+    if (!host->choosePrinter(printer)) return;
+    printChart(printer, host->documentHeader(), chart().data(), chart().viewState(),
+               chart().size());
+}
+
+bool ChartMenu::write(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!written && chart().host()) {
+        chart().host()->showError(QStringLiteral("Не удалось сохранить файл\n%1\n%2")
+                                      .arg(QDir::toNativeSeparators(path), file.errorString()));
+    }
+    return written;
+}
+
+}  // namespace chart

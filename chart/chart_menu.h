@@ -1,0 +1,52 @@
+#pragma once
+// The chart's menu, on a right click without a drag (or the menu key): copy the picture, save
+// it as PNG or SVG, save the curves as CSV, the curves' values, print, and undo the zoom while
+// zoomed. Dialogs, boxes and the printed header come from the chart's host.
+
+#include <QMenu>
+#include <QPointer>
+#include <QString>
+
+#include "chart/chart_tool.h"
+#include "chart/curve_values_window.h"
+
+namespace chart {
+
+class ChartMenu : public ChartTool {
+    Q_OBJECT
+  public:
+    explicit ChartMenu(ChartWidget& chart);
+
+    // The texts of the menu's entries.
+    static const QString kCopyPicture;
+    static const QString kSavePicture;
+    static const QString kSaveData;
+    static const QString kCurveValues;
+    static const QString kPrint;
+    static const QString kUndoZoom;
+
+    // Opens the menu at this point of the chart; it stays open until chosen or dismissed.
+    void popup(QPoint at);
+    QMenu* openMenu() const { return menu_; }
+
+    // What the entries do.
+    void copyPicture();
+    void savePicture();
+    void saveData();
+    CurveValuesWindow& showCurveValues();
+    void print();
+
+    void chartChanged() override;
+
+    // The picture is this many times as fine as the chart on screen.
+    static constexpr qreal kPictureScale = 2;
+
+  private:
+    // Writes the file whole or not at all; an error box names the file and the reason.
+    bool write(const QString& path, const QByteArray& bytes);
+
+    QPointer<QMenu> menu_;
+    QPointer<CurveValuesWindow> values_;
+};
+
+}  // namespace chart

@@ -1,0 +1,15 @@
+#include "chart/chart_tool.h"
+
+#include "chart/chart_widget.h"
+
+namespace chart {
+
+ChartTool::ChartTool(ChartWidget& chart) : QObject(&chart), chart_(chart) {
+    chart.installEventFilter(this);
+}
+
+void ChartTool::paintOverlay(QPainter&) const {}
+
+void ChartTool::chartChanged() {}
+
+}  // namespace chart
