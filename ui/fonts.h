@@ -18,7 +18,8 @@ struct FontMapping {
 // The substitutions, in one table.
 const std::vector<FontMapping>& fontMappings();
 
-// Registers the substitutions with Qt; call once after the application object exists.
+// Gives Qt only the program's fonts and registers the substitutions; call after the
+// application object exists and before any text is measured (later calls change nothing more).
 void installFontSubstitutes();
 
 QFont makeFont(const FontSpec& spec);
