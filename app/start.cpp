@@ -1,12 +1,12 @@
 #include "app/start.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QStyleFactory>
 #include <cstdio>
 #include <memory>
 
 #include "app/window_set.h"
+#include "assets/pictures.h"
 #include "ui/desktop.h"
 #include "ui/fonts.h"
 #include "ui/form.h"
@@ -20,7 +20,7 @@ int run(int argc, char** argv) {
     if (QStyle* const skin = QStyleFactory::create(QStringLiteral("Fusion")))
         application.setStyle(skin);
     application.setQuitOnLastWindowClosed(false);  // only closing the main window ends it
-    application.setWindowIcon(QIcon(QStringLiteral(":/assets/heart.png")));
+    application.setWindowIcon(assets::applicationIcon());
     ui::installFontSubstitutes();
 
     ui::QtDesktop desktop;

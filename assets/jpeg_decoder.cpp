@@ -38,10 +38,12 @@ bool decodeInto(jpeg_decompress_struct& info, ErrorManager& manager, const unsig
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, bytes, size);
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
+    // Straight into QImage::Format_RGB32, 0xffRRGGBB in native byte order (the alpha layouts
+    // set the fourth byte to 0xff), without a second image for a conversion.
+    info.out_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
     jpeg_start_decompress(&info);
     *image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                    QImage::Format_RGB888);
+                    QImage::Format_RGB32);
     if (image->isNull()) return false;
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = image->scanLine(static_cast<int>(info.output_scanline));
@@ -70,7 +72,7 @@ QImage decodeJpeg(QByteArrayView data) {
         throw JpegError(manager.message[0] != '\0' ? manager.message
                                                    : "JPEG picture too large for memory");
     }
-    return image.convertToFormat(QImage::Format_RGB32);
+    return image;
 }
 
 }  // namespace assets

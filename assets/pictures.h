@@ -1,6 +1,7 @@
 #pragma once
 // The pictures that the windows show, built into the program as resources.
 
+#include <QIcon>
 #include <QImage>
 #include <QSize>
 #include <vector>
@@ -39,5 +40,6 @@ QImage loadPicture(Picture picture);
 
 // The application icon: a human heart on a transparent background.
 inline constexpr const char* kIconResource = ":/assets/heart.png";
+QIcon applicationIcon();
 
 }  // namespace assets

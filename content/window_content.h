@@ -5,13 +5,14 @@
 #include <QFont>
 #include <QString>
 
-#include "ui/form.h"
 #include "assets/pictures.h"
+#include "ui/form.h"
 
 namespace content {
 
-// Decodes the picture into the named picture box of the window. A damaged picture leaves the box
-// empty (with a warning on the console); the window works without it.
+// Puts the picture into the named picture box of the window; it is decoded while the window is
+// shown. A damaged picture leaves the box empty (with a warning on the console); the window
+// works without it.
 void showPicture(ui::Form& window, const char* boxName, assets::Picture picture);
 
 // As many spaces as, in this font, come closest to the given width in pixels.

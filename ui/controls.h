@@ -47,20 +47,31 @@ class Label : public QLabel {
 class PictureBox : public QWidget {
     Q_OBJECT
   public:
+    // Makes the picture; a null image leaves the box empty.
+    using ImageSource = std::function<QImage()>;
+
     explicit PictureBox(QWidget* parent = nullptr);
     void setImage(const QImage& image);
-    const QImage& image() const { return image_; }
+    // The picture is made from the source when the box is shown (before its window appears) or
+    // asked for its image, and let go when the box is hidden, so that hidden windows hold no
+    // decoded pictures. A source that gives a null image is not asked again.
+    void setImageSource(ImageSource source);
+    const QImage& image() const;
   signals:
     void clicked();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    QImage image_;
+    mutable QImage image_;
+    ImageSource source_;
+    mutable bool made_ = false;  // image_ holds what the source made (null: it failed)
     ClickTracker tracker_;
 };
 
