@@ -3,6 +3,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSet>
 #include <QStringList>
@@ -44,43 +45,91 @@ QSet<QString> familiesIn(const FcFontSet* set) {
     return families;
 }
 
+QStringList stringsOf(FcStrList* list) {
+    QStringList strings;
+    while (FcChar8* const s = FcStrListNext(list))
+        strings << QString::fromUtf8(reinterpret_cast<const char*>(s));
+    FcStrListDone(list);
+    return strings;
+}
+
+QByteArray xmlText(const QString& text) { return text.toHtmlEscaped().toUtf8(); }
+
+// The desktop's files that say how fonts are drawn. By fontconfig's numbering, files 10 to 29
+// hold the rendering settings (antialiasing, hinting, LCD filter and their exceptions), and 50
+// and 51 load the user's and the machine's own files; the others choose families for names,
+// which the program does itself.
+bool isRenderingFile(const QString& path) {
+    bool numbered = false;
+    const int number = QFileInfo(path).fileName().left(2).toInt(&numbered);
+    return numbered && ((number >= 10 && number < 30) || number == 50 || number == 51);
+}
+
+// The configuration Qt is given: the desktop's font folders and rendering files, only the
+// program's fonts and the family of the desktop's default font, under the name the desktop
+// gives it.
+FcConfig* programConfig(FcConfig* desktop, const QStringList& fontDirs, const QStringList& families,
+                        const QString& defaultName, const QString& defaultFamily) {
+    QByteArray xml = "<?xml version=\"1.0\"?><fontconfig>";
+    for (const QString& dir : fontDirs) xml += "<dir>" + xmlText(dir) + "</dir>";
+    for (const QString& dir : stringsOf(FcConfigGetCacheDirs(desktop)))
+        xml += "<cachedir>" + xmlText(dir) + "</cachedir>";
+    for (const QString& file : stringsOf(FcConfigGetConfigFiles(desktop))) {
+        if (isRenderingFile(file))
+            xml += "<include ignore_missing=\"yes\">" + xmlText(file) + "</include>";
+    }
+    if (defaultName != defaultFamily) {
+        xml += "<alias binding=\"same\"><family>" + xmlText(defaultName) +
+               "</family><prefer><family>" + xmlText(defaultFamily) + "</family></prefer></alias>";
+    }
+    xml += "<selectfont><rejectfont><pattern/></rejectfont><acceptfont>";
+    for (const QString& family : families) {
+        xml += "<pattern><patelt name=\"family\"><string>" + xmlText(family) +
+               "</string></patelt></pattern>";
+    }
+    xml += "</acceptfont></selectfont></fontconfig>";
+    FcConfig* const config = FcConfigCreate();
+    if (FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(xml.constData()),
+                                       FcFalse) &&
+        FcConfigBuildFonts(config) &&
+        familiesIn(FcConfigGetFonts(config, FcSetSystem))
+            .contains(QSet(families.begin(), families.end())))
+        return config;
+    FcConfigDestroy(config);
+    return nullptr;
+}
+
 // Qt lists every font of the desktop before the first text is measured, and for every family
-// and style it loads it sorts them all to find fallbacks: on a desktop with hundreds of fonts
-// that took longer than making the windows. So Qt is shown only the fonts the program draws
-// with: those of the table, the fallback and the family of the desktop's default font (boxes and
-// fields use it), under the desktop's own configuration (rendering settings, aliases, the user's
-// file), so that every text looks exactly as before. Where one of them is not installed, the
-// desktop's whole set is kept.
+// and style it loads it sorts them all, under every rule of the desktop, to find fallbacks: on
+// a desktop with hundreds of fonts that took longer than making the windows. So Qt is given a
+// configuration with only the fonts the program draws with (those of the table, the fallback
+// and the desktop's default font, which boxes use) and only the desktop's rules for drawing
+// them, so that every text looks exactly as before. Where a font of the table is not
+// installed, Qt gets the desktop's whole configuration.
 void useOnlyProgramFonts() {
-    FcConfig* const config = FcInitLoadConfigAndFonts();
-    if (!config) return;
+    FcConfig* const desktop = FcInitLoadConfig();
+    if (!desktop) return;
+    // The folders named in the configuration; once the fonts are read, their subfolders too.
+    const QStringList fontDirs = stringsOf(FcConfigGetFontDirs(desktop));
+    if (!FcConfigBuildFonts(desktop)) {
+        FcConfigDestroy(desktop);
+        return;
+    }
+    const QString defaultName = QGuiApplication::font().family();
+    const QString defaultFamily = matchedFamily(desktop, defaultName);
     QStringList families;
     for (const FontMapping& m : fontMappings()) families << QString::fromLatin1(m.replacement);
-    families << QString::fromLatin1(kFallbackFamily)
-             << matchedFamily(config, QGuiApplication::font().family());
-    families.removeDuplicates();
-    families.removeAll(QString());
-    const QSet<QString> installed = familiesIn(FcConfigGetFonts(config, FcSetSystem));
+    families << QString::fromLatin1(kFallbackFamily) << defaultFamily;
+    families.removeDuplicates();  // a family not found (empty) keeps the whole set below
+    const QSet<QString> installed = familiesIn(FcConfigGetFonts(desktop, FcSetSystem));
+    FcConfig* program = nullptr;
     if (std::all_of(families.begin(), families.end(),
-                    [&installed](const QString& family) { return installed.contains(family); })) {
-        QByteArray xml =
-            "<?xml version=\"1.0\"?><fontconfig><selectfont>"
-            "<rejectfont><pattern/></rejectfont><acceptfont>";
-        for (const QString& family : families) {
-            xml += "<pattern><patelt name=\"family\"><string>" + family.toHtmlEscaped().toUtf8() +
-                   "</string></patelt></pattern>";
-        }
-        xml += "</acceptfont></selectfont></fontconfig>";
-        // Builds the set again, this time only with the accepted fonts.
-        if (!FcConfigParseAndLoadFromMemory(
-                config, reinterpret_cast<const FcChar8*>(xml.constData()), FcFalse) ||
-            !FcConfigBuildFonts(config)) {
-            FcConfigDestroy(config);
-            return;
-        }
-    }
-    FcConfigSetCurrent(config);
-    FcConfigDestroy(config);  // the current configuration holds its own reference
+                    [&installed](const QString& family) { return installed.contains(family); }))
+        program = programConfig(desktop, fontDirs, families, defaultName, defaultFamily);
+    FcConfigSetCurrent(program ? program : desktop);
+    // The current configuration holds its own reference.
+    if (program) FcConfigDestroy(program);
+    FcConfigDestroy(desktop);
 }
 
 }  // namespace

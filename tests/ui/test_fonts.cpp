@@ -1,5 +1,5 @@
 // The fonts Qt is given: only those the windows are drawn with, so that start-up does not grow
-// with the number of fonts on the desktop, under the desktop's own font configuration.
+// with the number of fonts on the desktop, each drawn with the settings the desktop gives it.
 #include <fontconfig/fontconfig.h>
 
 #include <QApplication>
@@ -10,11 +10,70 @@
 
 #include "ui/fonts.h"
 
+namespace {
+
+// The desktop's own configuration with all its fonts, as fontconfig loads it for any program.
+struct DesktopFonts {
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    ~DesktopFonts() { FcConfigDestroy(config); }
+};
+
+QString familyOf(FcPattern* font) {
+    FcChar8* family = nullptr;
+    FcPatternGetString(font, FC_FAMILY, 0, &family);
+    return QString::fromUtf8(reinterpret_cast<const char*>(family));
+}
+
+// The family the configuration gives for a name, as Qt asks for the desktop's default font.
+QString matchedFamily(FcConfig* config, const QString& name) {
+    FcPattern* const pattern = FcNameParse(reinterpret_cast<const FcChar8*>(name.toUtf8().data()));
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* const match = FcFontMatch(config, pattern, &result);
+    const QString family = match ? familyOf(match) : QString();
+    if (match) FcPatternDestroy(match);
+    FcPatternDestroy(pattern);
+    return family;
+}
+
+// The settings a font is drawn with at a size, as Qt reads them when it loads the font.
+QString renderingOf(FcConfig* config, FcPattern* font, double pixelSize) {
+    FcPattern* const pattern = FcPatternCreate();
+    FcChar8* file = nullptr;
+    FcPatternGetString(font, FC_FILE, 0, &file);
+    FcPatternAddString(pattern, FC_FAMILY,
+                       reinterpret_cast<const FcChar8*>(familyOf(font).toUtf8().data()));
+    FcPatternAddString(pattern, FC_FILE, file);
+    FcPatternAddDouble(pattern, FC_PIXEL_SIZE, pixelSize);
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcPattern* const prepared = FcFontRenderPrepare(config, pattern, font);
+    QStringList settings;
+    for (const char* name : {FC_HINTING, FC_AUTOHINT, FC_ANTIALIAS}) {
+        FcBool value = FcFalse;
+        const FcResult found = FcPatternGetBool(prepared, name, 0, &value);
+        settings << QStringLiteral("%1=%2").arg(name).arg(found == FcResultMatch ? value : -1);
+    }
+    for (const char* name : {FC_HINT_STYLE, FC_RGBA, FC_LCD_FILTER}) {
+        int value = 0;
+        const FcResult found = FcPatternGetInteger(prepared, name, 0, &value);
+        settings << QStringLiteral("%1=%2").arg(name).arg(found == FcResultMatch ? value : -1);
+    }
+    FcPatternDestroy(prepared);
+    FcPatternDestroy(pattern);
+    return settings.join(QLatin1Char(' '));
+}
+
+}  // namespace
+
 class TestFonts : public QObject {
     Q_OBJECT
   private slots:
     void onlyTheProgramsFamiliesAreListed() {
-        QStringList expected{QStringLiteral("DejaVu Sans")};
+        const DesktopFonts desktop;
+        QStringList expected{QStringLiteral("DejaVu Sans"),
+                             matchedFamily(desktop.config, QGuiApplication::font().family())};
         for (const ui::FontMapping& m : ui::fontMappings())
             expected << QString::fromLatin1(m.replacement);
         // Qt names a family "Z003 [urw]" when two foundries make it; subfamilies such as
@@ -38,24 +97,27 @@ class TestFonts : public QObject {
                      qPrintable(family));
     }
 
-    // The desktop's default font, which boxes and fields use, is still the one the desktop's
-    // whole font set and rules give.
+    // Boxes and empty fields use the desktop's default font: still the family that the
+    // desktop's whole font set and rules give for it.
     void theDefaultFontIsTheDesktops() {
-        FcConfig* const desktop = FcInitLoadConfigAndFonts();
-        FcPattern* const pattern = FcNameParse(reinterpret_cast<const FcChar8*>(
-            QGuiApplication::font().family().toUtf8().constData()));
-        FcConfigSubstitute(desktop, pattern, FcMatchPattern);
-        FcDefaultSubstitute(pattern);
-        FcResult result = FcResultNoMatch;
-        FcPattern* const match = FcFontMatch(desktop, pattern, &result);
-        QVERIFY(match);
-        FcChar8* family = nullptr;
-        QCOMPARE(FcPatternGetString(match, FC_FAMILY, 0, &family), FcResultMatch);
-        const QString expected = QString::fromUtf8(reinterpret_cast<const char*>(family));
-        FcPatternDestroy(match);
-        FcPatternDestroy(pattern);
-        FcConfigDestroy(desktop);
-        QCOMPARE(QFontInfo(QGuiApplication::font()).family(), expected);
+        const DesktopFonts desktop;
+        QCOMPARE(QFontInfo(QGuiApplication::font()).family(),
+                 matchedFamily(desktop.config, QGuiApplication::font().family()));
+    }
+
+    // Antialiasing, hinting, subpixel order and LCD filter come from the desktop's rules (and
+    // the user's), so every text is drawn as it was with the desktop's whole configuration.
+    void eachFontIsDrawnWithTheDesktopsSettings() {
+        const DesktopFonts desktop;
+        const FcFontSet* const fonts = FcConfigGetFonts(FcConfigGetCurrent(), FcSetSystem);
+        QVERIFY(fonts && fonts->nfont > 0);
+        for (int i = 0; i < fonts->nfont; ++i) {
+            for (const double px : {7.0, 11.0, 13.0, 16.0, 21.0, 24.0}) {
+                FcPattern* const font = fonts->fonts[i];
+                QCOMPARE(renderingOf(FcConfigGetCurrent(), font, px),
+                         renderingOf(desktop.config, font, px));
+            }
+        }
     }
 
     void installingAgainChangesNothing() {
