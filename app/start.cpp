@@ -21,7 +21,7 @@ int run(int argc, char** argv) {
         application.setStyle(skin);
     application.setQuitOnLastWindowClosed(false);  // only closing the main window ends it
     application.setWindowIcon(assets::applicationIcon());
-    ui::installFontSubstitutes();
+    ui::installProgramFonts();
 
     ui::QtDesktop desktop;
     std::unique_ptr<WindowSet> windows;
@@ -31,6 +31,7 @@ int run(int argc, char** argv) {
         windows = std::make_unique<WindowSet>(desktop, [](ui::Form& title) {
             title.Show();
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            ui::addDesktopDefaultFont();  // for the fields and boxes of the others
         });
     } catch (const ui::TableError& error) {
         // A window's table names something that does not exist: the program cannot start.

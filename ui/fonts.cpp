@@ -3,11 +3,23 @@
 #include <fontconfig/fontconfig.h>
 
 #include <QByteArray>
-#include <QFileInfo>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
 #include <algorithm>
+
+// Qt asks fontconfig for the desktop's fonts. With the desktop's configuration as it stands,
+// Qt lists every installed font before the first text is measured, and for every family and
+// style it loads it sorts them all, under the desktop's hundreds of rules for choosing
+// families, to find fallbacks: on a desktop with many fonts that took longer than making all
+// the windows. The program names its families itself, so Qt is given a configuration of its
+// own: the desktop's main file and its rendering files (antialiasing, hinting, LCD filter, the
+// user's and the machine's own files), but only the fonts the program draws with. Every text
+// is drawn exactly as with the desktop's whole configuration.
 
 namespace ui {
 
@@ -16,22 +28,22 @@ namespace {
 // The substitutions fall back to it, and it draws any character that the mapped fonts lack.
 constexpr const char* kFallbackFamily = "DejaVu Sans";
 
-// The family that fontconfig gives for a font the desktop names, such as its default font.
-QString matchedFamily(FcConfig* config, const QString& family) {
-    FcPattern* const pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY,
-                       reinterpret_cast<const FcChar8*>(family.toUtf8().constData()));
-    FcConfigSubstitute(config, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    FcPattern* const match = FcFontMatch(config, pattern, &result);
-    FcPatternDestroy(pattern);
-    QString matched;
-    FcChar8* name = nullptr;
-    if (match && FcPatternGetString(match, FC_FAMILY, 0, &name) == FcResultMatch)
-        matched = QString::fromUtf8(reinterpret_cast<const char*>(name));
-    if (match) FcPatternDestroy(match);
-    return matched;
+const FcChar8* fcText(const QByteArray& text) {
+    return reinterpret_cast<const FcChar8*>(text.constData());
+}
+
+QString qtText(const FcChar8* text) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(text));
+}
+
+QByteArray xmlText(const QString& text) { return text.toHtmlEscaped().toUtf8(); }
+
+// Where fontconfig finds one of its configuration files (null: the main file).
+QString configPath(FcConfig* config, const char* name) {
+    FcChar8* const path = FcConfigGetFilename(config, reinterpret_cast<const FcChar8*>(name));
+    const QString result = path ? qtText(path) : QString();
+    FcStrFree(path);
+    return result;
 }
 
 QSet<QString> familiesIn(const FcFontSet* set) {
@@ -40,96 +52,119 @@ QSet<QString> familiesIn(const FcFontSet* set) {
         FcChar8* family = nullptr;
         for (int k = 0; FcPatternGetString(set->fonts[i], FC_FAMILY, k, &family) == FcResultMatch;
              ++k)
-            families.insert(QString::fromUtf8(reinterpret_cast<const char*>(family)));
+            families.insert(qtText(family));
     }
     return families;
 }
 
-QStringList stringsOf(FcStrList* list) {
-    QStringList strings;
-    while (FcChar8* const s = FcStrListNext(list))
-        strings << QString::fromUtf8(reinterpret_cast<const char*>(s));
-    FcStrListDone(list);
-    return strings;
+// The families a configuration's rules put in place of a name, best first.
+QStringList familiesNamedFor(FcConfig* config, const QString& name) {
+    FcPattern* const pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, fcText(name.toUtf8()));
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
+    QStringList families;
+    FcChar8* family = nullptr;
+    for (int k = 0; FcPatternGetString(pattern, FC_FAMILY, k, &family) == FcResultMatch; ++k)
+        families << qtText(family);
+    FcPatternDestroy(pattern);
+    return families;
 }
 
-QByteArray xmlText(const QString& text) { return text.toHtmlEscaped().toUtf8(); }
+// The family whose font a configuration gives for a name, as for the desktop's default font.
+QString matchedFamily(FcConfig* config, const QString& name) {
+    FcPattern* const pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, fcText(name.toUtf8()));
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* const match = FcFontMatch(config, pattern, &result);
+    FcPatternDestroy(pattern);
+    QString family;
+    FcChar8* value = nullptr;
+    if (match && FcPatternGetString(match, FC_FAMILY, 0, &value) == FcResultMatch)
+        family = qtText(value);
+    if (match) FcPatternDestroy(match);
+    return family;
+}
 
-// The desktop's files that say how fonts are drawn. By fontconfig's numbering, files 10 to 29
-// hold the rendering settings (antialiasing, hinting, LCD filter and their exceptions), and 50
-// and 51 load the user's and the machine's own files; the others choose families for names,
-// which the program does itself.
-bool isRenderingFile(const QString& path) {
+QStringList filesOf(FcConfig* config, const QString& family) {
+    FcPattern* const pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, fcText(family.toUtf8()));
+    FcObjectSet* const objects = FcObjectSetBuild(FC_FILE, nullptr);
+    FcFontSet* const fonts = FcFontList(config, pattern, objects);
+    QStringList files;
+    FcChar8* file = nullptr;
+    for (int i = 0; fonts && i < fonts->nfont; ++i) {
+        if (FcPatternGetString(fonts->fonts[i], FC_FILE, 0, &file) == FcResultMatch)
+            files << qtText(file);
+    }
+    if (fonts) FcFontSetDestroy(fonts);
+    FcObjectSetDestroy(objects);
+    FcPatternDestroy(pattern);
+    return files;
+}
+
+// By fontconfig's numbering of the files in conf.d, 00 to 09 add font folders, 10 to 29 hold
+// the rendering settings and their exceptions, 50 and 51 load the user's and the machine's own
+// files; the others choose families for names.
+bool isDrawingFile(const QString& name) {
     bool numbered = false;
-    const int number = QFileInfo(path).fileName().left(2).toInt(&numbered);
-    return numbered && ((number >= 10 && number < 30) || number == 50 || number == 51);
+    const int number = name.left(2).toInt(&numbered);
+    return numbered && (number < 30 || number == 50 || number == 51);
 }
 
-// The configuration Qt is given: the desktop's font folders and rendering files, only the
-// program's fonts and the family of the desktop's default font, under the name the desktop
-// gives it.
-FcConfig* programConfig(FcConfig* desktop, const QStringList& fontDirs, const QStringList& families,
-                        const QString& defaultName, const QString& defaultFamily) {
-    QByteArray xml = "<?xml version=\"1.0\"?><fontconfig>";
-    for (const QString& dir : fontDirs) xml += "<dir>" + xmlText(dir) + "</dir>";
-    for (const QString& dir : stringsOf(FcConfigGetCacheDirs(desktop)))
-        xml += "<cachedir>" + xmlText(dir) + "</cachedir>";
-    for (const QString& file : stringsOf(FcConfigGetConfigFiles(desktop))) {
-        if (isRenderingFile(file))
-            xml += "<include ignore_missing=\"yes\">" + xmlText(file) + "</include>";
-    }
-    if (defaultName != defaultFamily) {
-        xml += "<alias binding=\"same\"><family>" + xmlText(defaultName) +
-               "</family><prefer><family>" + xmlText(defaultFamily) + "</family></prefer></alias>";
-    }
-    xml += "<selectfont><rejectfont><pattern/></rejectfont><acceptfont>";
-    for (const QString& family : families) {
-        xml += "<pattern><patelt name=\"family\"><string>" + xmlText(family) +
-               "</string></patelt></pattern>";
-    }
-    xml += "</acceptfont></selectfont></fontconfig>";
+QStringList programFamilies() {
+    QStringList families;
+    for (const FontMapping& m : fontMappings()) families << QString::fromLatin1(m.replacement);
+    families << QString::fromLatin1(kFallbackFamily);
+    families.removeDuplicates();
+    return families;
+}
+
+// The desktop's main file with the conf.d files that say how fonts are drawn in place of the
+// whole folder, and only the program's fonts; null where the desktop's files are not laid out
+// so, or a font of the table is not installed.
+FcConfig* programConfig() {
     FcConfig* const config = FcConfigCreate();
-    if (FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(xml.constData()),
-                                       FcFalse) &&
-        FcConfigBuildFonts(config) &&
-        familiesIn(FcConfigGetFonts(config, FcSetSystem))
-            .contains(QSet(families.begin(), families.end())))
-        return config;
+    QFile mainFile(configPath(config, nullptr));
+    const QString confd = configPath(config, "conf.d");
+    QByteArray xml = mainFile.open(QIODevice::ReadOnly) ? mainFile.readAll() : QByteArray();
+    const QRegularExpression confdInclude(
+        QStringLiteral(R"(<include[^>]*>\s*conf\.d\s*</include>)"));
+    const QRegularExpressionMatch found = confdInclude.match(QString::fromUtf8(xml));
+    const QStringList families = programFamilies();
+    if (found.hasMatch()) {
+        QByteArray includes;
+        const QStringList files =
+            QDir(confd).entryList({QStringLiteral("*.conf")}, QDir::Files, QDir::Name);
+        for (const QString& file : files) {
+            if (isDrawingFile(file))
+                includes +=
+                    "<include ignore_missing=\"yes\">" + xmlText(confd + '/' + file) + "</include>";
+        }
+        includes += "<selectfont><rejectfont><pattern/></rejectfont><acceptfont>";
+        for (const QString& family : families) {
+            includes += "<pattern><patelt name=\"family\"><string>" + xmlText(family) +
+                        "</string></patelt></pattern>";
+        }
+        includes += "</acceptfont></selectfont>";
+        xml =
+            QString::fromUtf8(xml)
+                .replace(found.capturedStart(), found.capturedLength(), QString::fromUtf8(includes))
+                .toUtf8();
+        if (FcConfigParseAndLoadFromMemory(config, fcText(xml), FcFalse) &&
+            FcConfigBuildFonts(config) &&
+            familiesIn(FcConfigGetFonts(config, FcSetSystem))
+                .contains(QSet<QString>(families.begin(), families.end())))
+            return config;
+    }
     FcConfigDestroy(config);
     return nullptr;
 }
 
-// Qt lists every font of the desktop before the first text is measured, and for every family
-// and style it loads it sorts them all, under every rule of the desktop, to find fallbacks: on
-// a desktop with hundreds of fonts that took longer than making the windows. So Qt is given a
-// configuration with only the fonts the program draws with (those of the table, the fallback
-// and the desktop's default font, which boxes use) and only the desktop's rules for drawing
-// them, so that every text looks exactly as before. Where a font of the table is not
-// installed, Qt gets the desktop's whole configuration.
-void useOnlyProgramFonts() {
-    FcConfig* const desktop = FcInitLoadConfig();
-    if (!desktop) return;
-    // The folders named in the configuration; once the fonts are read, their subfolders too.
-    const QStringList fontDirs = stringsOf(FcConfigGetFontDirs(desktop));
-    if (!FcConfigBuildFonts(desktop)) {
-        FcConfigDestroy(desktop);
-        return;
-    }
-    const QString defaultName = QGuiApplication::font().family();
-    const QString defaultFamily = matchedFamily(desktop, defaultName);
-    QStringList families;
-    for (const FontMapping& m : fontMappings()) families << QString::fromLatin1(m.replacement);
-    families << QString::fromLatin1(kFallbackFamily) << defaultFamily;
-    families.removeDuplicates();  // a family not found (empty) keeps the whole set below
-    const QSet<QString> installed = familiesIn(FcConfigGetFonts(desktop, FcSetSystem));
-    FcConfig* program = nullptr;
-    if (std::all_of(families.begin(), families.end(),
-                    [&installed](const QString& family) { return installed.contains(family); }))
-        program = programConfig(desktop, fontDirs, families, defaultName, defaultFamily);
-    FcConfigSetCurrent(program ? program : desktop);
-    // The current configuration holds its own reference.
-    if (program) FcConfigDestroy(program);
-    FcConfigDestroy(desktop);
+bool& programFontsOnly() {
+    static bool only = false;
+    return only;
 }
 
 }  // namespace
@@ -150,14 +185,53 @@ const std::vector<FontMapping>& fontMappings() {
     return mappings;
 }
 
-void installFontSubstitutes() {
-    static const bool fontSetChosen = (useOnlyProgramFonts(), true);
-    Q_UNUSED(fontSetChosen);
+void installProgramFonts() {
+    static const bool chosen = [] {
+        if (FcConfig* const config = programConfig()) {
+            FcConfigSetCurrent(config);
+            FcConfigDestroy(config);  // the current configuration holds its own reference
+            programFontsOnly() = true;
+        }
+        return true;
+    }();
+    Q_UNUSED(chosen);
     for (const FontMapping& m : fontMappings()) {
         QFont::insertSubstitutions(
             QString::fromLatin1(m.designed),
             {QString::fromLatin1(m.replacement), QString::fromLatin1(kFallbackFamily)});
     }
+}
+
+void addDesktopDefaultFont() {
+    static bool added = false;
+    if (added || !programFontsOnly()) return;
+    added = true;
+    // Only the desktop's whole configuration and font set tell which family it gives its
+    // default font.
+    FcConfig* const desktop = FcInitLoadConfigAndFonts();
+    if (!desktop) return;
+    const QString name = QGuiApplication::font().family();
+    const QString family = matchedFamily(desktop, name);
+    FcConfig* const program = FcConfigGetCurrent();
+    if (!family.isEmpty()) {
+        QByteArray aliases = "<?xml version=\"1.0\"?><fontconfig>";
+        for (const QString& named : familiesNamedFor(program, name)) {
+            aliases += "<alias binding=\"same\"><family>" + xmlText(named) +
+                       "</family><prefer><family>" + xmlText(family) + "</family></prefer></alias>";
+        }
+        aliases += "</fontconfig>";
+        FcConfigParseAndLoadFromMemory(program, fcText(aliases), FcFalse);
+        if (!familiesIn(FcConfigGetFonts(program, FcSetSystem)).contains(family)) {
+            for (const QString& file : filesOf(desktop, family))
+                QFontDatabase::addApplicationFont(file);
+        }
+    }
+    FcConfigDestroy(desktop);
+}
+
+void installFontSubstitutes() {
+    installProgramFonts();
+    addDesktopDefaultFont();
 }
 
 QFont makeFont(const FontSpec& spec) {
