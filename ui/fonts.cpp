@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
 #include <algorithm>
@@ -129,11 +128,12 @@ FcConfig* programConfig() {
     QFile mainFile(configPath(config, nullptr));
     const QString confd = configPath(config, "conf.d");
     QByteArray xml = mainFile.open(QIODevice::ReadOnly) ? mainFile.readAll() : QByteArray();
-    const QRegularExpression confdInclude(
-        QStringLiteral(R"(<include[^>]*>\s*conf\.d\s*</include>)"));
-    const QRegularExpressionMatch found = confdInclude.match(QString::fromUtf8(xml));
+    // The element that reads the whole folder: <include ...>conf.d</include>.
+    constexpr QByteArrayView kFolderEnd(">conf.d</include>");
+    const qsizetype folder = xml.indexOf(kFolderEnd);
+    const qsizetype start = folder >= 0 ? xml.lastIndexOf("<include", folder) : -1;
     const QStringList families = programFamilies();
-    if (found.hasMatch()) {
+    if (start >= 0) {
         QByteArray includes;
         const QStringList files =
             QDir(confd).entryList({QStringLiteral("*.conf")}, QDir::Files, QDir::Name);
@@ -148,10 +148,7 @@ FcConfig* programConfig() {
                         "</string></patelt></pattern>";
         }
         includes += "</acceptfont></selectfont>";
-        xml =
-            QString::fromUtf8(xml)
-                .replace(found.capturedStart(), found.capturedLength(), QString::fromUtf8(includes))
-                .toUtf8();
+        xml.replace(start, folder + kFolderEnd.size() - start, includes);
         if (FcConfigParseAndLoadFromMemory(config, fcText(xml), FcFalse) &&
             FcConfigBuildFonts(config) &&
             familiesIn(FcConfigGetFonts(config, FcSetSystem))
