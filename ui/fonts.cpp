@@ -135,10 +135,10 @@ FcConfig* programConfig() {
     const QStringList families = programFamilies();
     if (start >= 0) {
         QByteArray includes;
-        const QStringList files =
-            QDir(confd).entryList({QStringLiteral("*.conf")}, QDir::Files, QDir::Name);
+        // Listed without a name filter, which QDir would compile into a regular expression.
+        const QStringList files = QDir(confd).entryList(QDir::Files, QDir::Name);
         for (const QString& file : files) {
-            if (isDrawingFile(file))
+            if (isDrawingFile(file) && file.endsWith(QLatin1String(".conf")))
                 includes +=
                     "<include ignore_missing=\"yes\">" + xmlText(confd + '/' + file) + "</include>";
         }
