@@ -34,12 +34,12 @@ const std::vector<PictureFile>& pictureFiles();
 
 const PictureFile& pictureFile(Picture picture);
 
-// Reads and decodes one picture; throws JpegError if its data is damaged. Each window loads its
-// own pictures once, when it is created at start-up.
+// Reads and decodes one picture; throws JpegError if its data is damaged. A window's pictures
+// are decoded while the window is shown.
 QImage loadPicture(Picture picture);
 
 // The application icon: a human heart on a transparent background.
 inline constexpr const char* kIconResource = ":/assets/heart.png";
-QIcon applicationIcon();
+QIcon applicationIcon();  // read from kIconResource
 
 }  // namespace assets
