@@ -9,7 +9,6 @@
 #include <QGuiApplication>
 #include <QSet>
 #include <QStringList>
-#include <algorithm>
 
 // Qt asks fontconfig for the desktop's fonts. With the desktop's configuration as it stands,
 // Qt lists every installed font before the first text is measured, and for every family and

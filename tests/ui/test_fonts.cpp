@@ -8,33 +8,15 @@
 #include <QtTest>
 #include <algorithm>
 
+#include "tests/support/desktop_fonts.h"
 #include "ui/fonts.h"
 
 namespace {
-
-// The desktop's own configuration with all its fonts, as fontconfig loads it for any program.
-struct DesktopFonts {
-    FcConfig* config = FcInitLoadConfigAndFonts();
-    ~DesktopFonts() { FcConfigDestroy(config); }
-};
 
 QString familyOf(FcPattern* font) {
     FcChar8* family = nullptr;
     FcPatternGetString(font, FC_FAMILY, 0, &family);
     return QString::fromUtf8(reinterpret_cast<const char*>(family));
-}
-
-// The family the configuration gives for a name, as Qt asks for the desktop's default font.
-QString matchedFamily(FcConfig* config, const QString& name) {
-    FcPattern* const pattern = FcNameParse(reinterpret_cast<const FcChar8*>(name.toUtf8().data()));
-    FcConfigSubstitute(config, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    FcPattern* const match = FcFontMatch(config, pattern, &result);
-    const QString family = match ? familyOf(match) : QString();
-    if (match) FcPatternDestroy(match);
-    FcPatternDestroy(pattern);
-    return family;
 }
 
 // The settings a font is drawn with at a size, as Qt reads them when it loads the font.
@@ -71,9 +53,9 @@ class TestFonts : public QObject {
     Q_OBJECT
   private slots:
     void onlyTheProgramsFamiliesAreListed() {
-        const DesktopFonts desktop;
+        const testing_support::DesktopFonts desktop;
         QStringList expected{QStringLiteral("DejaVu Sans"),
-                             matchedFamily(desktop.config, QGuiApplication::font().family())};
+                             desktop.familyFor(QGuiApplication::font().family())};
         for (const ui::FontMapping& m : ui::fontMappings())
             expected << QString::fromLatin1(m.replacement);
         // Qt names a family "Z003 [urw]" when two foundries make it; subfamilies such as
@@ -100,15 +82,15 @@ class TestFonts : public QObject {
     // Boxes and empty fields use the desktop's default font: still the family that the
     // desktop's whole font set and rules give for it.
     void theDefaultFontIsTheDesktops() {
-        const DesktopFonts desktop;
+        const testing_support::DesktopFonts desktop;
         QCOMPARE(QFontInfo(QGuiApplication::font()).family(),
-                 matchedFamily(desktop.config, QGuiApplication::font().family()));
+                 desktop.familyFor(QGuiApplication::font().family()));
     }
 
     // Antialiasing, hinting, subpixel order and LCD filter come from the desktop's rules (and
     // the user's), so every text is drawn as it was with the desktop's whole configuration.
     void eachFontIsDrawnWithTheDesktopsSettings() {
-        const DesktopFonts desktop;
+        const testing_support::DesktopFonts desktop;
         const FcFontSet* const fonts = FcConfigGetFonts(FcConfigGetCurrent(), FcSetSystem);
         QVERIFY(fonts && fonts->nfont > 0);
         for (int i = 0; i < fonts->nfont; ++i) {
