@@ -1,7 +1,6 @@
 #include "app/start.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QStyleFactory>
 #include <cstdio>
 #include <memory>
@@ -10,6 +9,7 @@
 #include "app/command_line.h"
 #include "app/display_check.h"
 #include "app/window_set.h"
+#include "assets/pictures.h"
 #include "ui/desktop.h"
 #include "ui/desktop_setup.h"
 #include "ui/fonts.h"
@@ -36,8 +36,8 @@ int run(int argc, char** argv) {
     ui::useDesignedPalette();  // the same light look on a dark desktop
     ui::installQtTranslation();
     application.setQuitOnLastWindowClosed(false);  // only closing the main window ends it
-    application.setWindowIcon(QIcon(QStringLiteral(":/assets/heart.png")));
-    ui::installFontSubstitutes();
+    application.setWindowIcon(assets::applicationIcon());
+    ui::installProgramFonts();
 
     ui::QtDesktop desktop;
     std::unique_ptr<WindowSet> windows;
@@ -47,6 +47,7 @@ int run(int argc, char** argv) {
         windows = std::make_unique<WindowSet>(desktop, [](ui::Form& title) {
             title.Show();
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            ui::addDesktopDefaultFont();  // for the fields and boxes of the others
         });
     } catch (const ui::TableError& error) {
         // A window's table names something that does not exist: the program cannot start.

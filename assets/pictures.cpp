@@ -1,6 +1,8 @@
 #include "assets/pictures.h"
 
-#include <QFile>
+#include <QImageReader>
+#include <QPixmap>
+#include <QResource>
 #include <algorithm>
 
 #include "assets/jpeg_decoder.h"
@@ -35,10 +37,20 @@ const PictureFile& pictureFile(Picture picture) {
 
 QImage loadPicture(Picture picture) {
     const PictureFile& file = pictureFile(picture);
-    QFile resource(QString::fromLatin1(file.resource));
-    if (!resource.open(QIODevice::ReadOnly))
-        throw JpegError(std::string("Missing picture ") + file.resource);
-    return decodeJpeg(resource.readAll());
+    // Decoded where the resource lies in the program, without copying it first.
+    const QResource resource(QString::fromLatin1(file.resource));
+    const QByteArray data = resource.isValid() ? resource.uncompressedData() : QByteArray();
+    if (data.isEmpty()) throw JpegError(std::string("Missing picture ") + file.resource);
+    return decodeJpeg(data);
+}
+
+QIcon applicationIcon() {
+    // Read by the built-in PNG reader alone: a reader left to detect the format, as an icon made
+    // from a file name is, first loads every image format plugin to ask whether it wants the
+    // file.
+    QImageReader reader(QString::fromLatin1(kIconResource), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
 }
 
 }  // namespace assets

@@ -1,6 +1,7 @@
 #pragma once
 // The pictures that the windows show, built into the program as resources.
 
+#include <QIcon>
 #include <QImage>
 #include <QSize>
 #include <vector>
@@ -33,11 +34,12 @@ const std::vector<PictureFile>& pictureFiles();
 
 const PictureFile& pictureFile(Picture picture);
 
-// Reads and decodes one picture; throws JpegError if its data is damaged. Each window loads its
-// own pictures once, when it is created at start-up.
+// Reads and decodes one picture; throws JpegError if its data is damaged. A window's pictures
+// are decoded while the window is shown.
 QImage loadPicture(Picture picture);
 
 // The application icon: a human heart on a transparent background.
 inline constexpr const char* kIconResource = ":/assets/heart.png";
+QIcon applicationIcon();  // read from kIconResource
 
 }  // namespace assets

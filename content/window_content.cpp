@@ -14,11 +14,15 @@ void showPicture(ui::Form& window, const char* boxName, assets::Picture picture)
     auto* const box = window.control<ui::PictureBox>(QString::fromLatin1(boxName));
     if (!box) throw ui::TableError(window.objectName(), QStringLiteral("picture box ") + boxName);
     box->setAccessibleName(pictureDescription(picture));
-    try {
-        box->setImage(assets::loadPicture(picture));
-    } catch (const assets::JpegError& error) {
-        qWarning("%s.%s: %s", qPrintable(window.objectName()), boxName, error.what());
-    }
+    const QString name = window.objectName() + QLatin1Char('.') + QLatin1String(boxName);
+    box->setImageSource([picture, name] {
+        try {
+            return assets::loadPicture(picture);
+        } catch (const assets::JpegError& error) {
+            qWarning("%s: %s", qPrintable(name), error.what());
+            return QImage();
+        }
+    });
 }
 
 QString pictureDescription(assets::Picture picture) {

@@ -10,9 +10,9 @@
 
 namespace content {
 
-// Decodes the picture into the named picture box of the window and names the box after the
-// picture for screen readers. A damaged picture leaves the box empty (with a warning on the
-// console); the window works without it.
+// Puts the picture into the named picture box of the window, named after the picture for screen
+// readers; it is decoded while the window is shown. A damaged picture leaves the box empty
+// (with a warning on the console); the window works without it.
 void showPicture(ui::Form& window, const char* boxName, assets::Picture picture);
 
 // What a picture shows, in words: a figure's caption, a formula's number and equations.

@@ -164,14 +164,45 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {
 }
 
 void PictureBox::setImage(const QImage& image) {
+    source_ = {};
     image_ = image;
     update();
+}
+
+void PictureBox::setImageSource(ImageSource source) {
+    source_ = std::move(source);
+    image_ = QImage();
+    made_ = false;
+    if (isVisible()) image();
+    update();
+}
+
+const QImage& PictureBox::image() const {
+    if (source_ && !made_) {
+        image_ = source_();
+        made_ = true;
+    }
+    return image_;
+}
+
+void PictureBox::showEvent(QShowEvent* event) {
+    image();
+    QWidget::showEvent(event);
+}
+
+void PictureBox::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // Made again when shown; a source that failed stays failed, so it is reported once.
+    if (source_ && !image_.isNull()) {
+        image_ = QImage();
+        made_ = false;
+    }
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setClipRect(rect());
-    painter.drawImage(QPoint(0, 0), image_);
+    painter.drawImage(QPoint(0, 0), image());
     painter.end();
     drawFocusMark(*this);
 }

@@ -54,11 +54,18 @@ class Label : public QLabel {
 class PictureBox : public QWidget {
     Q_OBJECT
   public:
+    // Makes the picture; a null image leaves the box empty.
+    using ImageSource = std::function<QImage()>;
+
     // A link is reached with Tab, shows a focus mark and is clicked with Enter or Space; screen
     // readers are told it is a link, otherwise a picture.
     explicit PictureBox(QWidget* parent = nullptr, bool link = false);
     void setImage(const QImage& image);
-    const QImage& image() const { return image_; }
+    // The picture is made from the source when the box is shown (before its window appears) or
+    // asked for its image, and let go when the box is hidden, so that hidden windows hold no
+    // decoded pictures. A source that gives a null image is not asked again.
+    void setImageSource(ImageSource source);
+    const QImage& image() const;
     bool isLink() const;
     void click() { emit clicked(); }
 
@@ -68,12 +75,16 @@ class PictureBox : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    QImage image_;
+    mutable QImage image_;
+    ImageSource source_;
+    mutable bool made_ = false;  // image_ holds what the source made (null: it failed)
     ClickTracker tracker_;
 };
 

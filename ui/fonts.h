@@ -18,7 +18,15 @@ struct FontMapping {
 // The substitutions, in one table.
 const std::vector<FontMapping>& fontMappings();
 
-// Registers the substitutions with Qt; call once after the application object exists.
+// Gives Qt only the fonts the program draws with, under the desktop's rules for drawing them,
+// and registers the substitutions; call after the application object exists and before any
+// text is measured (later calls change nothing more).
+void installProgramFonts();
+// Adds the family the desktop gives its default font, which fields and boxes use. Finding it
+// reads the desktop's whole font configuration, so the program does it once the title window
+// is shown; call before a field or a box is made.
+void addDesktopDefaultFont();
+// Both at once.
 void installFontSubstitutes();
 
 QFont makeFont(const FontSpec& spec);

@@ -1,14 +1,14 @@
 // The pictures: each decodes to its designed size, damaged data is an error that the program
-// survives, and a picture box shows its picture unscaled and clipped.
+// survives, and a picture box shows its picture unscaled and clipped, decoded while it is shown.
 
 #include <QFile>
 #include <QIcon>
 #include <QPainter>
 #include <QtTest>
 
-#include "ui/controls.h"
 #include "assets/jpeg_decoder.h"
 #include "assets/pictures.h"
+#include "ui/controls.h"
 
 namespace {
 
@@ -54,6 +54,9 @@ class PicturesTest : public QObject {
         const QImage image = assets::loadPicture(id);
         QCOMPARE(image.size(), size);
         QCOMPARE(assets::pictureFile(id).size, size);
+        // Three bytes a pixel, pixel for pixel as Qt's own reader gives them.
+        QCOMPARE(image.format(), QImage::Format_RGB888);
+        QCOMPARE(image, QImage(resource, "JPEG").convertToFormat(QImage::Format_RGB888));
     }
 
     void everyPictureIsListed() { QCOMPARE(assets::pictureFiles().size(), std::size_t{12}); }
@@ -65,6 +68,9 @@ class PicturesTest : public QObject {
         QCOMPARE(qAlpha(icon.pixel(0, 51)), 0);   // a corner is transparent
         QVERIFY(qRed(icon.pixel(32, 34)) > 150);  // the body of the heart is red
         QCOMPARE(QIcon(QString::fromLatin1(assets::kIconResource)).isNull(), false);
+        const QIcon programIcon = assets::applicationIcon();
+        QCOMPARE(programIcon.availableSizes(), QList<QSize>{QSize(64, 52)});
+        QCOMPARE(programIcon.pixmap(QSize(64, 52)).toImage().convertToFormat(icon.format()), icon);
     }
 
     // Damaged data is reported as an error; the program goes on and decodes the next picture.
@@ -97,6 +103,52 @@ class PicturesTest : public QObject {
         } catch (const assets::JpegError& error) {
             QVERIFY(QByteArray(error.what()).size() > 0);
         }
+    }
+
+    // A box's picture is made while the box is shown: not for a hidden window, once per showing
+    // (a hidden window holds no decoded picture), and whenever the image is asked for.
+    void pictureIsMadeWhileShown() {
+        QWidget window;
+        auto* const box = new ui::PictureBox(&window);
+        box->resize(90, 40);
+        int made = 0;
+        box->setImageSource([&made] {
+            ++made;
+            return assets::loadPicture(assets::Picture::Equation2);
+        });
+        QCOMPARE(made, 0);
+        window.show();
+        QCOMPARE(made, 1);
+        QCOMPARE(box->image().size(), QSize(83, 32));
+        QCOMPARE(made, 1);
+        window.hide();
+        window.show();
+        QCOMPARE(made, 2);
+        window.hide();
+        QCOMPARE(box->image().size(), QSize(83, 32));
+        QCOMPARE(made, 3);
+    }
+
+    // A picture that cannot be made leaves its box empty and is not tried again, so its warning
+    // comes once.
+    void failedPictureIsTriedOnce() {
+        QWidget window;
+        auto* const box = new ui::PictureBox(&window);
+        box->resize(30, 20);
+        int asked = 0;
+        box->setImageSource([&asked] {
+            ++asked;
+            return QImage();
+        });
+        window.show();
+        window.hide();
+        window.show();
+        QVERIFY(box->image().isNull());
+        QCOMPARE(asked, 1);
+        QImage shown(30, 20, QImage::Format_RGB32);
+        shown.fill(Qt::magenta);
+        box->render(&shown, QPoint(), QRegion(), QWidget::RenderFlags());
+        QCOMPARE(shown.pixel(10, 10), QColor(Qt::magenta).rgb());
     }
 
     // A picture larger than its box is cut at the box's right and bottom edges, never scaled.

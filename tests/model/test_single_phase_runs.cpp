@@ -72,8 +72,9 @@ TEST(RunSystolicEjection, HandOutOrderDecidesWhatPrecedesAnError) {
     for (const auto& [order, before] :
          {std::pair{HandOut::EachCurve, 1u}, std::pair{HandOut::EachTimePoint, 0u}}) {
         Sink points;
+        const HandOut handOut = order;  // clang 14 cannot capture a structured binding
         ExpectFloatError(FloatError::Kind::DivisionByZero,
-                         [&] { model::RunSystolicEjection(curves, order, Into(points)); });
+                         [&] { model::RunSystolicEjection(curves, handOut, Into(points)); });
         EXPECT_EQ(points.size(), before);
     }
 }

@@ -1,0 +1,44 @@
+// Fonts in the order start-up gives them: the program's fonts before the title window is made,
+// the desktop's default font once it is shown. The title window looks the same before and after,
+// and what is made afterwards (fields, boxes) gets the desktop's default font.
+#include <QApplication>
+#include <QFontInfo>
+#include <QMessageBox>
+#include <QtTest>
+
+#include "content/title_window.h"
+#include "tests/support/desktop_fonts.h"
+#include "tests/support/recording_desktop.h"
+#include "ui/fonts.h"
+
+class TestStartFonts : public QObject {
+    Q_OBJECT
+  private slots:
+    void defaultFontJoinsOnceTheTitleWindowIsShown() {
+        TForm1 title(desktop_);
+        title.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&title));
+        const QImage before = title.grab().toImage();
+
+        ui::addDesktopDefaultFont();
+
+        const testing_support::DesktopFonts desktop;
+        const QString expected = desktop.familyFor(QGuiApplication::font().family());
+        QMessageBox box(QMessageBox::Critical, QString(), QStringLiteral("Недопустимый символ!!!"));
+        QCOMPARE(QFontInfo(box.font()).family(), expected);
+        title.update();
+        QCOMPARE(title.grab().toImage(), before);
+    }
+
+  private:
+    testing_support::RecordingDesktop desktop_;
+};
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    ui::installProgramFonts();
+    TestStartFonts test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_start_fonts.moc"
