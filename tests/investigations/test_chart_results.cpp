@@ -147,6 +147,32 @@ class TestChartResults : public QObject {
         QCOMPARE(chart.grab().toImage(), drawn);
     }
 
+    // Screen readers name the chart by its title and hear its curves in its description.
+    void chartForScreenReaders_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("curves");
+        QTest::newRow("Form22") << "Form22"
+                                << "График"
+                                << "Кривые: x1, x2, x3";
+        QTest::newRow("Form20") << "Form20"
+                                << "Chart"
+                                << "Кривые: Qmax1, Qmax2, Qmax3";
+        QTest::newRow("Form9, no visible title") << "Form9"
+                                                 << "График"
+                                                 << "Кривые: Х1, Х2, Х3";
+    }
+    void chartForScreenReaders() {
+        QFETCH(QString, window);
+        QFETCH(QString, name);
+        QFETCH(QString, curves);
+        testing_support::RecordingDesktop desktop;
+        const auto form = makeInvestigation(window, desktop);
+        QCOMPARE(form->chart()->accessibleName(), name);
+        QVERIFY2(form->chart()->accessibleDescription().endsWith(curves),
+                 qPrintable(form->chart()->accessibleDescription()));
+    }
+
     // A right click without a drag opens the menu; a right drag still scrolls.
     void rightClickAndRightDrag() {
         Built built("Form22", kForm22);
