@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <algorithm>
 #include <limits>
@@ -252,15 +253,70 @@ QWidget* makeControl(QWidget* window, const ControlSpec& spec, const CustomFacto
     return nullptr;
 }
 
+// A label without a designed width or height takes the size of its text.
+bool sizesToText(const ControlSpec& spec) {
+    const QRect& g = spec.geometry;
+    return (spec.kind == ControlKind::Label && (g.width() == 0 || g.height() == 0)) ||
+           (spec.kind == ControlKind::WrapLabel && g.height() <= 0);
+}
+
+void sizeToText(QLabel& label, const QRect& designed) {
+    if (label.wordWrap()) {
+        label.resize(designed.width(), label.heightForWidth(designed.width()));
+    } else {
+        label.adjustSize();
+    }
+}
+
+// Laying a label's text out in its font to find its size is most of the cost of making a
+// window, so it waits until the window is first polished, which showing it does: start-up then
+// makes the hidden windows quickly, and each window's labels are sized before it is first
+// drawn. The fields are named after their prompts at the same moment, since that reads where
+// the labels end. Whoever needs the sizes before the window is shown polishes it
+// (QWidget::ensurePolished).
+class TextSizing : public QObject {
+  public:
+    explicit TextSizing(QWidget* window) : QObject(window), window_(window) {}
+
+    void add(QLabel* label, const QRect& designed) { labels_.emplace_back(label, designed); }
+
+    // Sizes at once if the window is polished already, else when it is.
+    void start() {
+        if (window_->testAttribute(Qt::WA_WState_Polished)) {
+            apply();
+        } else {
+            window_->installEventFilter(this);
+        }
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::Polish) {
+            window_->removeEventFilter(this);
+            apply();
+        }
+        return false;
+    }
+
+  private:
+    void apply() {
+        for (const auto& [label, designed] : labels_) {
+            if (label) sizeToText(*label, designed);
+        }
+        labels_.clear();
+        nameFieldsByPrompts(window_);
+    }
+
+    QWidget* const window_;
+    std::vector<std::pair<QPointer<QLabel>, QRect>> labels_;
+};
+
+// Places the control as designed; a label that sizes itself to its text keeps its designed
+// width or height until it is sized.
 void place(QWidget* widget, const ControlSpec& spec) {
     const QRect& g = spec.geometry;
-    if (spec.kind == ControlKind::Label && (g.width() == 0 || g.height() == 0)) {
+    if (spec.kind == ControlKind::Label && sizesToText(spec)) {
         widget->move(g.topLeft());
-        widget->adjustSize();  // sizes itself to its text
-    } else if (spec.kind == ControlKind::WrapLabel) {
-        auto* const label = static_cast<QLabel*>(widget);
-        const int height = g.height() > 0 ? g.height() : label->heightForWidth(g.width());
-        widget->setGeometry(g.left(), g.top(), g.width(), height);
     } else {
         widget->setGeometry(g);
     }
@@ -321,12 +377,14 @@ void nameFieldsByPrompts(QWidget* window) {
 void buildControls(QWidget* window, const ControlTable& table, const CustomFactory& custom) {
     std::vector<std::pair<int, QWidget*>> tabStops;
     std::vector<QWidget*> links;
+    auto* const sizing = new TextSizing(window);
     for (const ControlSpec& spec : table) {
         QWidget* const widget = makeControl(window, spec, custom);
         widget->setObjectName(QString::fromLatin1(spec.name));
         if (spec.font) widget->setFont(makeFont(*spec.font));
         if (spec.cursor != CursorKind::Default) widget->setCursor(cursorShape(spec.cursor));
         place(widget, spec);
+        if (sizesToText(spec)) sizing->add(static_cast<QLabel*>(widget), spec.geometry);
         widget->raise();  // a later row lies over an earlier one
         if (spec.tabOrder >= 0) tabStops.emplace_back(spec.tabOrder, widget);
         if (isLinkRow(spec)) links.push_back(widget);
@@ -347,7 +405,7 @@ void buildControls(QWidget* window, const ControlTable& table, const CustomFacto
     } else if (!links.empty()) {
         window->setFocus();
     }
-    nameFieldsByPrompts(window);
+    sizing->start();
 }
 
 }  // namespace ui

@@ -94,7 +94,9 @@ using CustomFactory = std::function<QWidget*(QWidget* parent, const ControlSpec&
 // Creates every control of the table on the window in table order (a later row is drawn over
 // an earlier one where they overlap), with geometry, text, font, cursor and tab order. Labels
 // and pictures with the hand pointer are links: they follow the tab stops of the table, in
-// table order. Each field is named for screen readers after its prompt (nameFieldsByPrompts).
+// table order. Labels without a designed size are sized to their text, and each field is named
+// for screen readers after its prompt (nameFieldsByPrompts), when the window is first polished:
+// on its first show, or earlier by QWidget::ensurePolished.
 void buildControls(QWidget* window, const ControlTable& table, const CustomFactory& custom = {});
 
 // Gives every single-line field of the window the accessible name of its prompt: the label that

@@ -5,12 +5,12 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "ui/desktop.h"
-#include "ui/fonts.h"
 #include "content/model_menu.h"
 #include "content/study_menu.h"
 #include "content/theory_completed.h"
 #include "tests/support/recording_desktop.h"
+#include "ui/desktop.h"
+#include "ui/fonts.h"
 
 class TestMenus : public QObject {
     Q_OBJECT
@@ -104,6 +104,7 @@ class TestMenus : public QObject {
         QFETCH(bool, italic);
         QFETCH(int, cursor);
         ui::Form* const form = this->window(window);
+        form->ensurePolished();  // labels are sized to their texts when first polished
         QWidget* const widget = form->control(name);
         QVERIFY(widget);
         if (geometry.width() == 0) {

@@ -447,9 +447,12 @@ struct WindowRow {
     int controls;
 };
 
+// The window as when first shown: its labels sized to their texts.
 template <class T>
 std::unique_ptr<ui::Form> make(ui::Desktop& desktop) {
-    return std::make_unique<T>(desktop);
+    auto form = std::make_unique<T>(desktop);
+    form->ensurePolished();
+    return form;
 }
 
 const std::vector<WindowRow>& windows() {

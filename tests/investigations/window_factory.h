@@ -23,6 +23,14 @@ inline std::unique_ptr<investigations::InvestigationFrame> makeInvestigation(con
     return nullptr;
 }
 
+// The window as when first shown: its labels sized to their texts, its fields named.
+inline std::unique_ptr<investigations::InvestigationFrame> makePolished(const QString& name,
+                                                                        ui::Desktop& desktop) {
+    auto window = makeInvestigation(name, desktop);
+    if (window) window->ensurePolished();
+    return window;
+}
+
 inline const QStringList& investigationNames() {
     static const QStringList names{"Form9",  "Form24", "Form20", "Form26",
                                    "Form28", "Form16", "Form22"};

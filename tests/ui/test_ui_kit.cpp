@@ -2,14 +2,15 @@
 // an error escape.
 
 #include <QApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QtTest>
 #include <stdexcept>
 
+#include "tests/support/recording_desktop.h"
 #include "ui/controls.h"
 #include "ui/desktop.h"
 #include "ui/form.h"
-#include "tests/support/recording_desktop.h"
 
 class TestUiKit : public QObject {
     Q_OBJECT
@@ -111,6 +112,35 @@ class TestUiKit : public QObject {
         QCOMPARE(runs, 2);
         QCOMPARE(desktop.errors, QStringList({"Floating point division by zero",
                                               "Floating point division by zero"}));
+    }
+
+    // Labels without a designed size take the size of their texts by the time the window is
+    // first shown, whether their window was made hidden or was already shown.
+    void labelsAreSizedToTheirTexts_data() {
+        QTest::addColumn<bool>("shownFirst");
+        QTest::newRow("made, then shown") << false;
+        QTest::newRow("shown, then made") << true;
+    }
+    void labelsAreSizedToTheirTexts() {
+        QFETCH(bool, shownFirst);
+        testing_support::RecordingDesktop desktop;
+        ui::Form form({.name = "FormX", .caption = "x", .size = {300, 200}}, desktop);
+        if (shownFirst) form.Show();
+        ui::buildControls(&form, {{ui::ControlKind::Label, "Label1", {10, 10, 0, 0}, "Задайте\nX1"},
+                                  {ui::ControlKind::WrapLabel,
+                                   "Label2",
+                                   {10, 80, 90, 0},
+                                   "Исследовать изменение показателей"},
+                                  {ui::ControlKind::Edit, "Edit1", {150, 20, 40, 24}}});
+        if (!shownFirst) form.Show();
+        const auto* const label = form.control<QLabel>("Label1");
+        QCOMPARE(label->pos(), QPoint(10, 10));
+        QCOMPARE(label->size(), label->sizeHint());
+        QVERIFY(label->height() >= 2 * QFontMetrics(label->font()).lineSpacing());
+        const auto* const wrapped = form.control<QLabel>("Label2");
+        QCOMPARE(wrapped->geometry(), QRect(10, 80, 90, wrapped->heightForWidth(90)));
+        QVERIFY(wrapped->height() >= 2 * QFontMetrics(wrapped->font()).lineSpacing());
+        QCOMPARE(form.control("Edit1")->accessibleName(), QStringLiteral("Задайте X1"));
     }
 
     // A double-click on a link is one click: the second press of it is no click.
