@@ -23,6 +23,7 @@ int run(int argc, char** argv) {
     const CommandLine commandLine = readCommandLine(argc, argv);
     if (commandLine.action != CommandLine::Action::Run) return answer(commandLine, program);
 
+    ui::DesktopFontConfiguration desktopFonts;  // read while the title window is made
     // The window manager and the taskbar find the program's name and icon through this.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
     DisplayCheck displayCheck(program, commandLine.display);
@@ -44,10 +45,10 @@ int run(int argc, char** argv) {
     try {
         // The title window appears first and is drawn while the other windows are made. Clicks
         // and keys wait in the queue until all of them exist and the navigation is wired.
-        windows = std::make_unique<WindowSet>(desktop, [](ui::Form& title) {
+        windows = std::make_unique<WindowSet>(desktop, [&desktopFonts](ui::Form& title) {
             title.Show();
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            ui::addDesktopDefaultFont();  // for the fields and boxes of the others
+            ui::addDesktopDefaultFont(desktopFonts);  // for the fields and boxes of the others
         });
     } catch (const ui::TableError& error) {
         // A window's table names something that does not exist: the program cannot start.

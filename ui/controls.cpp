@@ -269,37 +269,26 @@ void sizeToText(QLabel& label, const QRect& designed) {
 }
 
 // Laying a label's text out in its font to find its size is most of the cost of making a
-// window, so it waits until the window is first polished, which showing it does: start-up then
-// makes the hidden windows quickly, and each window's labels are sized before it is first
-// drawn. The fields are named after their prompts at the same moment, since that reads where
-// the labels end. Whoever needs the sizes before the window is shown polishes it
-// (QWidget::ensurePolished).
+// window, so it waits until the window is first shown: start-up then makes the hidden windows
+// quickly, and each window's labels are sized before it is first drawn. The fields are named
+// after their prompts at the same moment, since that reads where the labels end.
 class TextSizing : public QObject {
   public:
     explicit TextSizing(QWidget* window) : QObject(window), window_(window) {}
 
     void add(QLabel* label, const QRect& designed) { labels_.emplace_back(label, designed); }
 
-    // Sizes at once if the window is polished already, else when it is.
+    // Sizes at once if the window is shown already, else when it is.
     void start() {
-        if (window_->testAttribute(Qt::WA_WState_Polished)) {
+        if (window_->isVisible()) {
             apply();
         } else {
             window_->installEventFilter(this);
         }
     }
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == window_ && event->type() == QEvent::Polish) {
-            window_->removeEventFilter(this);
-            apply();
-        }
-        return false;
-    }
-
-  private:
     void apply() {
+        window_->removeEventFilter(this);
         for (const auto& [label, designed] : labels_) {
             if (label) sizeToText(*label, designed);
         }
@@ -307,6 +296,13 @@ class TextSizing : public QObject {
         nameFieldsByPrompts(window_);
     }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::Show) apply();
+        return false;
+    }
+
+  private:
     QWidget* const window_;
     std::vector<std::pair<QPointer<QLabel>, QRect>> labels_;
 };
@@ -371,6 +367,12 @@ void nameFieldsByPrompts(QWidget* window) {
                 name = prompt->text().simplified() + QLatin1Char(' ') + name;
         }
         field->setAccessibleName(name);
+    }
+}
+
+void layOutTexts(QWidget* window) {
+    for (QObject* const child : window->children()) {
+        if (auto* const sizing = dynamic_cast<TextSizing*>(child)) sizing->apply();
     }
 }
 

@@ -95,9 +95,12 @@ using CustomFactory = std::function<QWidget*(QWidget* parent, const ControlSpec&
 // an earlier one where they overlap), with geometry, text, font, cursor and tab order. Labels
 // and pictures with the hand pointer are links: they follow the tab stops of the table, in
 // table order. Labels without a designed size are sized to their text, and each field is named
-// for screen readers after its prompt (nameFieldsByPrompts), when the window is first polished:
-// on its first show, or earlier by QWidget::ensurePolished.
+// for screen readers after its prompt (nameFieldsByPrompts), when the window is first shown, or
+// earlier by layOutTexts.
 void buildControls(QWidget* window, const ControlTable& table, const CustomFactory& custom = {});
+
+// Sizes the window's labels to their texts and names its fields now, as its first show would.
+void layOutTexts(QWidget* window);
 
 // Gives every single-line field of the window the accessible name of its prompt: the label that
 // stands to its left at about the same height, its lines joined by single spaces. A value label

@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QSet>
 #include <QStringList>
+#include <chrono>
+#include <memory>
 
 // Qt asks fontconfig for the desktop's fonts. With the desktop's configuration as it stands,
 // Qt lists every installed font before the first text is measured, and for every family and
@@ -163,6 +165,11 @@ bool& programFontsOnly() {
     return only;
 }
 
+bool& desktopDefaultAdded() {
+    static bool added = false;
+    return added;
+}
+
 }  // namespace
 
 const std::vector<FontMapping>& fontMappings() {
@@ -198,14 +205,35 @@ void installProgramFonts() {
     }
 }
 
+DesktopFontConfiguration::DesktopFontConfiguration()
+    // Read at once on a thread of its own where one can be started, else when taken. Fontconfig
+    // may be used from several threads; this configuration is nobody else's.
+    : reading_(std::async(std::launch::async | std::launch::deferred,
+                          [] { return FcInitLoadConfigAndFonts(); })) {}
+
+DesktopFontConfiguration::~DesktopFontConfiguration() {
+    if (reading_.valid() &&
+        reading_.wait_for(std::chrono::seconds(0)) != std::future_status::deferred) {
+        if (FcConfig* const config = take()) FcConfigDestroy(config);
+    }
+}
+
+FcConfig* DesktopFontConfiguration::take() { return reading_.valid() ? reading_.get() : nullptr; }
+
 void addDesktopDefaultFont() {
-    static bool added = false;
-    if (added || !programFontsOnly()) return;
-    added = true;
+    if (desktopDefaultAdded() || !programFontsOnly()) return;
+    DesktopFontConfiguration desktop;
+    addDesktopDefaultFont(desktop);
+}
+
+void addDesktopDefaultFont(DesktopFontConfiguration& configuration) {
     // Only the desktop's whole configuration and font set tell which family it gives its
-    // default font.
-    FcConfig* const desktop = FcInitLoadConfigAndFonts();
-    if (!desktop) return;
+    // default font. It is let go as soon as that is known.
+    const std::unique_ptr<FcConfig, void (*)(FcConfig*)> owned(configuration.take(),
+                                                               &FcConfigDestroy);
+    FcConfig* const desktop = owned.get();
+    if (!desktop || desktopDefaultAdded() || !programFontsOnly()) return;
+    desktopDefaultAdded() = true;
     const QString name = QGuiApplication::font().family();
     const QString family = matchedFamily(desktop, name);
     FcConfig* const program = FcConfigGetCurrent();
@@ -227,7 +255,6 @@ void addDesktopDefaultFont() {
         font.setFamily(family);
         QGuiApplication::setFont(font);
     }
-    FcConfigDestroy(desktop);
 }
 
 void installFontSubstitutes() {

@@ -4,8 +4,11 @@
 
 #include <QFont>
 #include <QString>
+#include <future>
 
 #include "ui/form_spec.h"
+
+using FcConfig = struct _FcConfig;  // fontconfig's configuration
 
 namespace ui {
 
@@ -22,10 +25,29 @@ const std::vector<FontMapping>& fontMappings();
 // and registers the substitutions; call after the application object exists and before any
 // text is measured (later calls change nothing more).
 void installProgramFonts();
+// The desktop's whole font configuration, read on a thread of its own from the moment this is
+// made: reading it takes as long as making several windows, and only the family it gives the
+// default font is wanted from it, once the title window is shown. Made before the application
+// object, if need be.
+class DesktopFontConfiguration {
+  public:
+    DesktopFontConfiguration();
+    ~DesktopFontConfiguration();  // waits for the reading, if still under way
+    DesktopFontConfiguration(const DesktopFontConfiguration&) = delete;
+    DesktopFontConfiguration& operator=(const DesktopFontConfiguration&) = delete;
+
+    // Waits for the reading; the caller destroys the configuration (null: none could be read).
+    FcConfig* take();
+
+  private:
+    std::future<FcConfig*> reading_;
+};
+
 // Adds the family the desktop gives its default font, which fields and boxes use. Finding it
 // reads the desktop's whole font configuration, so the program does it once the title window
-// is shown; call before a field or a box is made.
+// is shown; call before a field or a box is made. The first form reads the configuration then.
 void addDesktopDefaultFont();
+void addDesktopDefaultFont(DesktopFontConfiguration& desktop);
 // Both at once.
 void installFontSubstitutes();
 

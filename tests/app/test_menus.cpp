@@ -9,6 +9,7 @@
 #include "content/study_menu.h"
 #include "content/theory_completed.h"
 #include "tests/support/recording_desktop.h"
+#include "ui/controls.h"
 #include "ui/desktop.h"
 #include "ui/fonts.h"
 
@@ -104,7 +105,7 @@ class TestMenus : public QObject {
         QFETCH(bool, italic);
         QFETCH(int, cursor);
         ui::Form* const form = this->window(window);
-        form->ensurePolished();  // labels are sized to their texts when first polished
+        ui::layOutTexts(form);  // as when first shown
         QWidget* const widget = form->control(name);
         QVERIFY(widget);
         if (geometry.width() == 0) {

@@ -451,7 +451,7 @@ struct WindowRow {
 template <class T>
 std::unique_ptr<ui::Form> make(ui::Desktop& desktop) {
     auto form = std::make_unique<T>(desktop);
-    form->ensurePolished();
+    ui::layOutTexts(form.get());
     return form;
 }
 

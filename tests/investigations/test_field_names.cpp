@@ -59,7 +59,7 @@ class TestFieldNames : public QObject {
         QFETCH(QString, field);
         QFETCH(QString, name);
         testing_support::RecordingDesktop desktop;
-        const auto form = testing_support::makePolished(window, desktop);
+        const auto form = testing_support::makeLaidOut(window, desktop);
         QWidget* const edit = form->control(field);
         QVERIFY(edit);
         QCOMPARE(edit->accessibleName(), name);
@@ -72,7 +72,7 @@ class TestFieldNames : public QObject {
     void everyFieldNamedOnce() {
         testing_support::RecordingDesktop desktop;
         for (const QString& window : testing_support::investigationNames()) {
-            const auto form = testing_support::makePolished(window, desktop);
+            const auto form = testing_support::makeLaidOut(window, desktop);
             QSet<QString> names;
             for (int number = 1; number <= 5; ++number) {
                 const QString name = form->field(number)->accessibleName();

@@ -9,7 +9,7 @@
 #include "ui/fonts.h"
 #include "ui/table_error.h"
 
-using testing_support::makePolished;
+using testing_support::makeLaidOut;
 
 namespace {
 
@@ -411,7 +411,7 @@ class TestInvestigationLayout : public QObject {
         QFETCH(int, row);
         const ControlRow& r = kControls[row];
         testing_support::RecordingDesktop desktop;
-        const auto window = makePolished(r.window, desktop);
+        const auto window = makeLaidOut(r.window, desktop);
         QWidget* const widget = window->control(r.name);
         QVERIFY(widget);
         QCOMPARE(widget->pos(), r.geometry.topLeft());
@@ -481,7 +481,7 @@ class TestInvestigationLayout : public QObject {
         QFETCH(QString, window);
         QFETCH(QStringList, order);
         testing_support::RecordingDesktop desktop;
-        const auto form = makePolished(window, desktop);
+        const auto form = makeLaidOut(window, desktop);
         form->Show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QCOMPARE(QApplication::focusWidget(), form->control(order.front()));
@@ -504,7 +504,7 @@ class TestInvestigationLayout : public QObject {
     void labelsStayClearOfFields() {
         QFETCH(QString, window);
         testing_support::RecordingDesktop desktop;
-        const auto form = makePolished(window, desktop);
+        const auto form = makeLaidOut(window, desktop);
         const auto children = form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (const QWidget* label : children) {
             if (!qobject_cast<const QLabel*>(label)) continue;
@@ -530,7 +530,7 @@ class TestInvestigationLayout : public QObject {
         QFETCH(bool, resizable);
         QFETCH(bool, keyFilter);
         testing_support::RecordingDesktop desktop;
-        const auto form = makePolished(window, desktop);
+        const auto form = makeLaidOut(window, desktop);
         QCOMPARE(form->windowTitle(), QStringLiteral("Исследование"));
         QCOMPARE(form->minimumSize() == form->maximumSize(), !resizable);
         for (int n = 1; n <= 5; ++n) {
@@ -562,7 +562,7 @@ class TestInvestigationLayout : public QObject {
         QFETCH(int, row);
         const SeriesRow& r = kSeries[row];
         testing_support::RecordingDesktop desktop;
-        const auto form = makePolished(r.window, desktop);
+        const auto form = makeLaidOut(r.window, desktop);
         const auto& list = form->chart()->data().seriesList();
         QVERIFY(r.index < int(list.size()));
         const chart::LineSeries& s = *list[std::size_t(r.index)];
@@ -586,7 +586,7 @@ class TestInvestigationLayout : public QObject {
         QFETCH(QString, window);
         QFETCH(int, count);
         testing_support::RecordingDesktop desktop;
-        const auto form = makePolished(window, desktop);
+        const auto form = makeLaidOut(window, desktop);
         QCOMPARE(int(form->chart()->data().seriesList().size()), count);
     }
 
@@ -622,7 +622,7 @@ class TestInvestigationLayout : public QObject {
         QFETCH(bool, view3D);
         QFETCH(bool, fixedBottom);
         testing_support::RecordingDesktop desktop;
-        const auto form = makePolished(window, desktop);
+        const auto form = makeLaidOut(window, desktop);
         const chart::ChartSettings& s = form->chart()->data().settings();
         const chart::ChartSettings defaults = chart::ChartData().settings();
         QCOMPARE(s.title, title);

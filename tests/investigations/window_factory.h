@@ -8,6 +8,7 @@
 
 #include "chart/chart_widget.h"
 #include "investigations/investigation_windows.h"
+#include "ui/controls.h"
 
 namespace testing_support {
 
@@ -24,10 +25,10 @@ inline std::unique_ptr<investigations::InvestigationFrame> makeInvestigation(con
 }
 
 // The window as when first shown: its labels sized to their texts, its fields named.
-inline std::unique_ptr<investigations::InvestigationFrame> makePolished(const QString& name,
-                                                                        ui::Desktop& desktop) {
+inline std::unique_ptr<investigations::InvestigationFrame> makeLaidOut(const QString& name,
+                                                                       ui::Desktop& desktop) {
     auto window = makeInvestigation(name, desktop);
-    if (window) window->ensurePolished();
+    if (window) ui::layOutTexts(window.get());
     return window;
 }
 

@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     testing_support::RecordingDesktop desktop;
     int failures = 0;
     for (const auto& [name, fields] : builds) {
-        const auto window = testing_support::makeInvestigation(name, desktop);
+        const auto window = testing_support::makeLaidOut(name, desktop);
         for (int i = 0; i < fields.size(); ++i) window->field(i + 1)->setText(fields[i]);
         window->Button1Click();
         if (!window->grab().save(folder + "/" + name + ".png")) ++failures;
