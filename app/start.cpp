@@ -23,7 +23,6 @@ int run(int argc, char** argv) {
     const CommandLine commandLine = readCommandLine(argc, argv);
     if (commandLine.action != CommandLine::Action::Run) return answer(commandLine, program);
 
-    ui::DesktopFontConfiguration desktopFonts;  // read while the title window is made
     // The window manager and the taskbar find the program's name and icon through this.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
     DisplayCheck displayCheck(program, commandLine.display);
@@ -45,10 +44,12 @@ int run(int argc, char** argv) {
     try {
         // The title window appears first and is drawn while the other windows are made. Clicks
         // and keys wait in the queue until all of them exist and the navigation is wired.
-        windows = std::make_unique<WindowSet>(desktop, [&desktopFonts](ui::Form& title) {
+        windows = std::make_unique<WindowSet>(desktop, [](ui::Form& title) {
             title.Show();
+            // Read while the title window is drawn; for the fields and boxes of the others.
+            ui::DesktopFontConfiguration desktopFonts;
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            ui::addDesktopDefaultFont(desktopFonts);  // for the fields and boxes of the others
+            ui::addDesktopDefaultFont(desktopFonts);
         });
     } catch (const ui::TableError& error) {
         // A window's table names something that does not exist: the program cannot start.

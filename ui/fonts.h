@@ -26,9 +26,8 @@ const std::vector<FontMapping>& fontMappings();
 // text is measured (later calls change nothing more).
 void installProgramFonts();
 // The desktop's whole font configuration, read on a thread of its own from the moment this is
-// made, which may be before the application object: reading it takes as long as making several
-// windows, and only the family it gives the default font is wanted from it, once the title
-// window is shown.
+// made: reading it takes as long as drawing the title window, and only the family it gives the
+// default font is wanted from it, once that window is drawn.
 class DesktopFontConfiguration {
   public:
     DesktopFontConfiguration();

@@ -1,7 +1,7 @@
 // Fonts in the order start-up gives them: the program's fonts before the title window is made,
-// the desktop's default font, read on a thread meanwhile, once it is shown. The title window looks
-// the same before and after, and what is made afterwards (fields, boxes) gets the desktop's default
-// font.
+// the desktop's default font, read on a thread while the title window is drawn, once it is
+// drawn. The title window looks the same before and after, and what is made afterwards (fields,
+// boxes) gets the desktop's default font.
 #include <QApplication>
 #include <QFontInfo>
 #include <QMessageBox>
@@ -18,10 +18,11 @@ class TestStartFonts : public QObject {
     void defaultFontJoinsOnceTheTitleWindowIsShown() {
         TForm1 title(desktop_);
         title.Show();
+        ui::DesktopFontConfiguration desktopFonts;  // read on a thread while the title is drawn
         QVERIFY(QTest::qWaitForWindowExposed(&title));
         const QImage before = title.grab().toImage();
 
-        ui::addDesktopDefaultFont(*desktopFonts);
+        ui::addDesktopDefaultFont(desktopFonts);
 
         const testing_support::DesktopFonts desktop;
         const QString expected = desktop.familyFor(QGuiApplication::font().family());
@@ -31,20 +32,14 @@ class TestStartFonts : public QObject {
         QCOMPARE(title.grab().toImage(), before);
     }
 
-  public:
-    // As start-up does: read on a thread from before the application object exists.
-    ui::DesktopFontConfiguration* desktopFonts = nullptr;
-
   private:
     testing_support::RecordingDesktop desktop_;
 };
 
 int main(int argc, char** argv) {
-    ui::DesktopFontConfiguration desktopFonts;
     QApplication application(argc, argv);
     ui::installProgramFonts();
     TestStartFonts test;
-    test.desktopFonts = &desktopFonts;
     return QTest::qExec(&test, argc, argv);
 }
 
