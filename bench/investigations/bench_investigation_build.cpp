@@ -21,11 +21,19 @@
 
 namespace {
 
+// Edit1..Edit5 as typed.
+void fill(investigations::InvestigationFrame& window, const QStringList& fields) {
+    for (int i = 0; i < 5; ++i) window.field(i + 1)->setText(fields[i]);
+}
+
+// Typical values of the cardiac-cycle window.
+const QStringList kForm22Fields{"1,2", "50", "1", "1,5", "2"};
+
 template <class Window>
 void buildAndDraw(benchmark::State& state, const QStringList& fields) {
     testing_support::RecordingDesktop desktop;
     Window window(desktop);
-    for (int i = 0; i < 5; ++i) window.field(i + 1)->setText(fields[i]);
+    fill(window, fields);
     chart::ChartWidget* const chart = window.chart();
     QImage image(chart->size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
@@ -42,9 +50,7 @@ void diastoleForm9(benchmark::State& state) {
 void systoleForm26(benchmark::State& state) {
     buildAndDraw<TForm26>(state, {"1,2", "50", "0,5", "1", "2"});
 }
-void cardiacCycleForm22(benchmark::State& state) {
-    buildAndDraw<TForm22>(state, {"1,2", "50", "1", "1,5", "2"});
-}
+void cardiacCycleForm22(benchmark::State& state) { buildAndDraw<TForm22>(state, kForm22Fields); }
 
 BENCHMARK(diastoleForm9)->Unit(benchmark::kMillisecond);
 BENCHMARK(systoleForm26)->Unit(benchmark::kMillisecond);
@@ -54,8 +60,7 @@ BENCHMARK(cardiacCycleForm22)->Unit(benchmark::kMillisecond);
 void readoutPointerMove(benchmark::State& state) {
     testing_support::RecordingDesktop desktop;
     TForm22 window(desktop);
-    const QStringList fields{"1,2", "50", "1", "1,5", "2"};
-    for (int i = 0; i < 5; ++i) window.field(i + 1)->setText(fields[i]);
+    fill(window, kForm22Fields);
     window.Button1Click();
     window.show();
     QApplication::processEvents();
@@ -79,8 +84,7 @@ BENCHMARK(readoutPointerMove)->Unit(benchmark::kMicrosecond);
 void pngExport(benchmark::State& state) {
     testing_support::RecordingDesktop desktop;
     TForm22 window(desktop);
-    const QStringList fields{"1,2", "50", "1", "1,5", "2"};
-    for (int i = 0; i < 5; ++i) window.field(i + 1)->setText(fields[i]);
+    fill(window, kForm22Fields);
     window.Button1Click();
     const chart::ChartWidget& chart = *window.chart();
     for (auto _ : state) {
