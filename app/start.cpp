@@ -4,6 +4,9 @@
 #include <QStyleFactory>
 #include <cstdio>
 #include <memory>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "app/about.h"
 #include "app/command_line.h"
@@ -19,6 +22,12 @@
 namespace app {
 
 int run(int argc, char** argv) {
+#ifdef __GLIBC__
+    // Every thread that allocates would otherwise get a heap of its own (Qt's connection to the
+    // display, the font reading, picture conversions): 0.45 MB more at start-up for memory that
+    // one heap reuses. The program's threads allocate little and seldom at the same time.
+    mallopt(M_ARENA_MAX, 1);
+#endif
     const std::string program = programName(argc > 0 ? argv[0] : nullptr);
     const CommandLine commandLine = readCommandLine(argc, argv);
     if (commandLine.action != CommandLine::Action::Run) return answer(commandLine, program);
