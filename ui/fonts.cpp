@@ -12,6 +12,7 @@
 #include <chrono>
 #include <memory>
 
+#include "assets/builtin_fonts.h"
 // Qt asks fontconfig for the desktop's fonts. With the desktop's configuration as it stands,
 // Qt lists every installed font before the first text is measured, and for every family and
 // style it loads it sorts them all, under the desktop's hundreds of rules for choosing
@@ -170,19 +171,25 @@ bool& desktopDefaultAdded() {
     return added;
 }
 
+// The name the desktop gives its default font ("Sans Serif"), as Qt first reports it.
+QString& desktopDefaultName() {
+    static QString name;
+    return name;
+}
+
 }  // namespace
 
 const std::vector<FontMapping>& fontMappings() {
     // Liberation fonts are metric-compatible with Arial and Times New Roman, so captions keep
     // their designed widths. MS Sans Serif is an Arial-like sans with narrower letters: drawn
     // 7 % narrower, its prompts end left of the fields beside them as designed. Segoe Print is
-    // an informal hand, drawn with Andika; Segoe Script with the chancery script Z003. All
-    // cover Cyrillic.
+    // an informal hand, drawn with Andika (the part built into the program); Segoe Script with the
+    // chancery script Z003. All cover Cyrillic.
     static const std::vector<FontMapping> mappings{
         {"MS Sans Serif", "Liberation Sans", 93},
         {"Arial", "Liberation Sans"},
         {"Times New Roman", "Liberation Serif"},
-        {"Segoe Print", "Andika"},
+        {"Segoe Print", "Andika", QFont::Unstretched, assets::kHandwritingFamily},
         {"Segoe Script", "Z003"},
     };
     return mappings;
@@ -194,14 +201,25 @@ void installProgramFonts() {
             FcConfigSetCurrent(config);
             FcConfigDestroy(config);  // the current configuration holds its own reference
             programFontsOnly() = true;
+            // The program's configuration has none of the desktop's rules for its generic names,
+            // so any of the program's fonts could stand for the default font until the desktop's
+            // family for it is known: the fallback family does. (A label that shows a link lays
+            // out its text once in the default font before its own font is set.)
+            desktopDefaultName() = QGuiApplication::font().family();
+            QFont font = QGuiApplication::font();
+            font.setFamily(QString::fromLatin1(kFallbackFamily));
+            QGuiApplication::setFont(font);
         }
+        // Without them, the installed fonts draw the same texts.
+        if (!assets::addBuiltInFonts()) qWarning("The program's built-in fonts are missing");
         return true;
     }();
     Q_UNUSED(chosen);
     for (const FontMapping& m : fontMappings()) {
-        QFont::insertSubstitutions(
-            QString::fromLatin1(m.designed),
-            {QString::fromLatin1(m.replacement), QString::fromLatin1(kFallbackFamily)});
+        QStringList families{QString::fromLatin1(m.replacement),
+                             QString::fromLatin1(kFallbackFamily)};
+        if (m.builtIn) families.prepend(QString::fromLatin1(m.builtIn));
+        QFont::insertSubstitutions(QString::fromLatin1(m.designed), families);
     }
 }
 
@@ -234,7 +252,7 @@ void addDesktopDefaultFont(DesktopFontConfiguration& configuration) {
     FcConfig* const desktop = owned.get();
     if (!desktop || desktopDefaultAdded() || !programFontsOnly()) return;
     desktopDefaultAdded() = true;
-    const QString name = QGuiApplication::font().family();
+    const QString name = desktopDefaultName();
     const QString family = matchedFamily(desktop, name);
     FcConfig* const program = FcConfigGetCurrent();
     if (!family.isEmpty()) {

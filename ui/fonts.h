@@ -16,6 +16,9 @@ struct FontMapping {
     const char* designed;              // the family named in the window layouts
     const char* replacement;           // the free family that the set-up installs
     int stretch = QFont::Unstretched;  // width of the letters in percent of the replacement's
+    // The part of the replacement built into the program, drawn in its place; the installed
+    // replacement draws what that part lacks.
+    const char* builtIn = nullptr;
 };
 
 // The substitutions, in one table.

@@ -5,9 +5,12 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QImage>
+#include <QPainter>
 #include <QtTest>
 #include <algorithm>
 
+#include "assets/builtin_fonts.h"
 #include "tests/support/desktop_fonts.h"
 #include "ui/fonts.h"
 
@@ -56,8 +59,10 @@ class TestFonts : public QObject {
         const testing_support::DesktopFonts desktop;
         QStringList expected{QStringLiteral("DejaVu Sans"),
                              desktop.familyFor(QGuiApplication::font().family())};
-        for (const ui::FontMapping& m : ui::fontMappings())
+        for (const ui::FontMapping& m : ui::fontMappings()) {
             expected << QString::fromLatin1(m.replacement);
+            if (m.builtIn) expected << QString::fromLatin1(m.builtIn);
+        }
         // Qt names a family "Z003 [urw]" when two foundries make it; subfamilies such as
         // "DejaVu Sans Condensed" come with their family.
         const auto startsWithAny = [](const QString& family, const QStringList& prefixes) {
@@ -100,6 +105,44 @@ class TestFonts : public QObject {
                          renderingOf(desktop.config, font, px));
             }
         }
+    }
+
+    // The built-in part of Andika draws the title window's texts exactly as the whole font: the
+    // same glyphs, shaping, kerning and hinting, regular and bold.
+    void theBuiltInHandwritingIsAndika_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<int>("px");
+        QTest::newRow("title") << QStringLiteral("Модель гемодинамики сосудистого русла") << true
+                               << 21;
+        QTest::newRow("aim") << QStringLiteral("Цель работы:") << false << 16;
+        QTest::newRow("authors") << QStringLiteral("Авторы") << false << 13;
+        QTest::newRow("letters") << QStringLiteral("ЁЖЩЪЫЭЮЯ ёжщъыэюя AVTWfiffl № «—» 0123456789")
+                                 << false << 13;
+    }
+    void theBuiltInHandwritingIsAndika() {
+        QFETCH(QString, text);
+        QFETCH(bool, bold);
+        QFETCH(int, px);
+        const auto drawn = [&](const char* family) {
+            QFont font(QString::fromLatin1(family));
+            font.setPixelSize(px);
+            font.setBold(bold);
+            font.setUnderline(!bold);
+            QImage image(QSize(700, 40), QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.setFont(font);
+            painter.drawText(QPointF(4, 30), text);
+            painter.end();
+            return std::make_pair(QFontInfo(font).family(), image);
+        };
+        const auto [builtInFamily, builtIn] = drawn(assets::kHandwritingFamily);
+        const auto [installedFamily, installed] = drawn("Andika");
+        QCOMPARE(builtInFamily, QString::fromLatin1(assets::kHandwritingFamily));
+        QCOMPARE(installedFamily, QStringLiteral("Andika"));
+        QVERIFY(builtIn != QImage(builtIn.size(), builtIn.format()));
+        QCOMPARE(builtIn, installed);
     }
 
     void installingAgainChangesNothing() {
