@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 #include <limits>
 
@@ -174,6 +175,7 @@ void PictureBox::setImageSource(ImageSource source) {
     source_ = std::move(source);
     image_ = QImage();
     made_ = false;
+    pictureSize_ = QSize();
     if (isVisible()) image();
     update();
 }
@@ -182,6 +184,7 @@ const QImage& PictureBox::image() const {
     if (source_ && !made_) {
         image_ = source_();
         made_ = true;
+        pictureSize_ = image_.size();
     }
     return image_;
 }
@@ -200,13 +203,32 @@ void PictureBox::hideEvent(QHideEvent* event) {
     }
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
+void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRect(rect());
-    painter.drawImage(QPoint(0, 0), image());
+    // A box may be larger than its picture: a paint only beside the picture (the title window's
+    // label below its picture overlaps the box by a row) does not need the picture made again.
+    const bool besidePicture = source_ && !made_ && pictureSize_.isValid() &&
+                               !event->region().intersects(QRect(QPoint(), pictureSize_));
+    if (!besidePicture) painter.drawImage(QPoint(0, 0), image());
     painter.end();
     drawFocusMark(*this);
+    // The window keeps what was drawn; the decoded picture is let go once the paints queued now
+    // are done, and made again for the next paint that needs it (the window shown again, a
+    // label over it changing). The title window's picture alone is 0.7 MB decoded.
+    if (source_ && made_ && !image_.isNull() && !releasePending_) {
+        releasePending_ = true;
+        QTimer::singleShot(0, this, [this] {
+            releasePending_ = false;
+            if (source_ && made_ && !image_.isNull()) {
+                image_ = QImage();
+                made_ = false;
+            }
+        });
+    }
 }
+
+bool PictureBox::holdsPicture() const { return made_ && !image_.isNull(); }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) { tracker_.press(*event); }
 

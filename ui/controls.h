@@ -61,11 +61,13 @@ class PictureBox : public QWidget {
     // readers are told it is a link, otherwise a picture.
     explicit PictureBox(QWidget* parent = nullptr, bool link = false);
     void setImage(const QImage& image);
-    // The picture is made from the source when the box is shown (before its window appears) or
-    // asked for its image, and let go when the box is hidden, so that hidden windows hold no
-    // decoded pictures. A source that gives a null image is not asked again.
+    // The picture is made from the source when the box is shown (before its window appears),
+    // painted or asked for its image, and let go once it is painted or the box is hidden: the
+    // window keeps what was drawn, and only a paint needs the picture again. A source that gives
+    // a null image is not asked again.
     void setImageSource(ImageSource source);
     const QImage& image() const;
+    bool holdsPicture() const;  // a picture made from the source is held now
     bool isLink() const;
     void click() { emit clicked(); }
 
@@ -85,6 +87,8 @@ class PictureBox : public QWidget {
     mutable QImage image_;
     ImageSource source_;
     mutable bool made_ = false;  // image_ holds what the source made (null: it failed)
+    mutable QSize pictureSize_;  // of the picture last made, also once it is let go
+    bool releasePending_ = false;
     ClickTracker tracker_;
 };
 

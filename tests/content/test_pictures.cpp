@@ -105,9 +105,10 @@ class PicturesTest : public QObject {
         }
     }
 
-    // A box's picture is made while the box is shown: not for a hidden window, once per showing
-    // (a hidden window holds no decoded picture), and whenever the image is asked for.
-    void pictureIsMadeWhileShown() {
+    // A box's picture is made when the box is shown or painted, or its image asked for, and let
+    // go once painted or hidden: the window keeps what was drawn. A paint beside the picture
+    // (the box is larger) does not make it again; a paint over it does, and draws the same.
+    void pictureIsMadeForPainting() {
         QWidget window;
         auto* const box = new ui::PictureBox(&window);
         box->resize(90, 40);
@@ -119,14 +120,28 @@ class PicturesTest : public QObject {
         QCOMPARE(made, 0);
         window.show();
         QCOMPARE(made, 1);
-        QCOMPARE(box->image().size(), QSize(83, 32));
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(!box->holdsPicture());
         QCOMPARE(made, 1);
-        window.hide();
-        window.show();
+        const QImage first = box->grab().toImage();
         QCOMPARE(made, 2);
+        QTRY_VERIFY(!box->holdsPicture());
+        box->repaint(QRect(83, 32, 7, 8));
+        QCOMPARE(made, 2);
+        box->repaint(QRect(0, 0, 10, 10));
+        QCOMPARE(made, 3);
+        box->repaint(QRect(20, 0, 10, 10));  // one picture for the paints of one pass
+        QCOMPARE(made, 3);
+        QTRY_VERIFY(!box->holdsPicture());
+        QCOMPARE(box->grab().toImage(), first);
+        QCOMPARE(made, 4);
+        window.hide();
+        QVERIFY(!box->holdsPicture());
+        window.show();
+        QCOMPARE(made, 5);
         window.hide();
         QCOMPARE(box->image().size(), QSize(83, 32));
-        QCOMPARE(made, 3);
+        QCOMPARE(made, 6);
     }
 
     // A picture that cannot be made leaves its box empty and is not tried again, so its warning
