@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "assets/builtin_fonts.h"
+
 // Qt asks fontconfig for the desktop's fonts. With the desktop's configuration as it stands,
 // Qt lists every installed font before the first text is measured, and for every family and
 // style it loads it sorts them all, under the desktop's hundreds of rules for choosing

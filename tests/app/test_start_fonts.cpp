@@ -21,6 +21,9 @@ class TestStartFonts : public QObject {
         ui::DesktopFontConfiguration desktopFonts;  // read on a thread while the title is drawn
         QVERIFY(QTest::qWaitForWindowExposed(&title));
         const QImage before = title.grab().toImage();
+        // Until then the default font is the fallback family, not whichever of the program's
+        // fonts its own configuration would give for the desktop's generic name.
+        QCOMPARE(QFontInfo(QGuiApplication::font()).family(), QStringLiteral("DejaVu Sans"));
 
         ui::addDesktopDefaultFont(desktopFonts);
 
