@@ -196,8 +196,12 @@ void PictureBox::showEvent(QShowEvent* event) {
 
 void PictureBox::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    // Made again when shown; a source that failed stays failed, so it is reported once.
-    if (source_ && !image_.isNull()) {
+    letPictureGo();  // made again when shown
+}
+
+void PictureBox::letPictureGo() {
+    // A source that failed stays failed, so it is reported once.
+    if (source_ && holdsPicture()) {
         image_ = QImage();
         made_ = false;
     }
@@ -216,14 +220,11 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     // The window keeps what was drawn; the decoded picture is let go once the paints queued now
     // are done, and made again for the next paint that needs it (the window shown again, a
     // label over it changing). The title window's picture alone is 0.7 MB decoded.
-    if (source_ && made_ && !image_.isNull() && !releasePending_) {
+    if (source_ && holdsPicture() && !releasePending_) {
         releasePending_ = true;
         QTimer::singleShot(0, this, [this] {
             releasePending_ = false;
-            if (source_ && made_ && !image_.isNull()) {
-                image_ = QImage();
-                made_ = false;
-            }
+            letPictureGo();
         });
     }
 }

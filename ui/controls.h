@@ -84,6 +84,8 @@ class PictureBox : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void letPictureGo();  // the picture made from the source, to be made again when needed
+
     mutable QImage image_;
     ImageSource source_;
     mutable bool made_ = false;  // image_ holds what the source made (null: it failed)

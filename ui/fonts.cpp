@@ -224,11 +224,15 @@ void installProgramFonts() {
     }
 }
 
-DesktopFontConfiguration::DesktopFontConfiguration()
+DesktopFontConfiguration::DesktopFontConfiguration() {
+    // Not wanted where Qt has the desktop's whole configuration already, or once the default
+    // family is added.
+    if (!programFontsOnly() || desktopDefaultAdded()) return;
     // Read at once on a thread of its own where one can be started, else when taken. Fontconfig
     // may be used from several threads; this configuration is nobody else's.
-    : reading_(std::async(std::launch::async | std::launch::deferred,
-                          [] { return FcInitLoadConfigAndFonts(); })) {}
+    reading_ = std::async(std::launch::async | std::launch::deferred,
+                          [] { return FcInitLoadConfigAndFonts(); });
+}
 
 DesktopFontConfiguration::~DesktopFontConfiguration() {
     if (reading_.valid() &&
