@@ -6,8 +6,10 @@
 #include <QtTest>
 
 #include "app/navigation.h"
+#include "app/start.h"
 #include "app/window_set.h"
 #include "tests/support/recording_desktop.h"
+#include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/form.h"
 #include "ui/table_error.h"
@@ -68,6 +70,23 @@ class TestWindowSet : public QObject {
         });
         QCOMPARE(seen, QStringList{"Form1"});
         QVERIFY(set.mainWindow()->isVisible() && Form2 && Form9);
+        QCOMPARE(visibleWindows(set), QStringList{"Form1"});
+    }
+
+    // Start-up draws the title window and lets its picture go before the others are made, so
+    // that the picture and the other windows are never held at once.
+    void titleWindowDrawnAndItsPictureLetGoFirst() {
+        set_.reset();
+        bool exposed = false;
+        bool pictureHeld = true;
+        const app::WindowSet set(desktop_, [&](ui::Form& title) {
+            app::showTitleWindow(title);
+            exposed = title.windowHandle() && title.windowHandle()->isExposed();
+            const auto* const picture = title.control<ui::PictureBox>(QStringLiteral("Image2"));
+            pictureHeld = !picture || picture->holdsPicture();
+        });
+        QVERIFY(exposed);
+        QVERIFY(!pictureHeld);
         QCOMPARE(visibleWindows(set), QStringList{"Form1"});
     }
 
