@@ -1,6 +1,5 @@
 #include "assets/pictures.h"
 
-#include <QImageReader>
 #include <QPixmap>
 #include <QResource>
 #include <algorithm>
@@ -44,13 +43,21 @@ QImage loadPicture(Picture picture) {
     return decodeJpeg(data);
 }
 
+QImage iconImage() {
+    const QResource resource(QString::fromLatin1(kIconResource));
+    const qsizetype bytes = qsizetype(kIconSize.width()) * kIconSize.height() * 4;
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
+        resource.size() != bytes)
+        return {};
+    // The pixels stay where they lie in the program; the copy is the icon's own.
+    return QImage(resource.data(), kIconSize.width(), kIconSize.height(), kIconSize.width() * 4,
+                  QImage::Format_RGBA8888)
+        .copy();
+}
+
 QIcon applicationIcon() {
-    // Read by the built-in PNG reader alone: a reader left to detect the format, as an icon made
-    // from a file name is, first loads every image format plugin to ask whether it wants the
-    // file.
-    QImageReader reader(QString::fromLatin1(kIconResource), "png");
-    reader.setAutoDetectImageFormat(false);
-    return QIcon(QPixmap::fromImage(reader.read()));
+    const QImage image = iconImage();
+    return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
 }
 
 }  // namespace assets

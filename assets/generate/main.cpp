@@ -50,7 +50,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         ++failures;
     };
-    writePng(generate::heartIcon(), folder.filePath(QStringLiteral("heart.png")));
+    // The window icon as plain pixels, which the program reads without an image decoder.
+    QFile icon(folder.filePath(QStringLiteral("heart.rgba")));
+    const QImage pixels = generate::heartIcon().convertToFormat(QImage::Format_RGBA8888);
+    if (!icon.open(QIODevice::WriteOnly) ||
+        icon.write(reinterpret_cast<const char*>(pixels.constBits()), pixels.sizeInBytes()) !=
+            pixels.sizeInBytes()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(icon.fileName()));
+        ++failures;
+    }
 
     // The same heart for the desktop's icon theme.
     if (!folder.mkpath(QStringLiteral("icons"))) ++failures;

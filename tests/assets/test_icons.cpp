@@ -51,7 +51,7 @@ class TestIcons : public QObject {
 
   private slots:
     void windowIconIsTheDrawing() {
-        const QImage committed(QString::fromLatin1(assets::kIconResource));
+        const QImage committed = assets::iconImage();
         const QImage drawn = generate::heartIcon();
         QCOMPARE(committed.size(), drawn.size());
         QVERIFY(largestDifference(committed, drawn) <= kRounding);
