@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QPrinter>
 #include <QSaveFile>
 #include <QScreen>
 #include <algorithm>
@@ -15,6 +14,7 @@
 #include "chart/chart_widget.h"
 #include "chart/curve_export.h"
 #include "chart/curve_values_window.h"
+#include "chart/output_module.h"
 #include "chart/png_writer.h"
 #include "chart/scroll_tool.h"
 
@@ -80,7 +80,9 @@ void ChartMenu::savePicture() {
         typed == QLatin1String("svg") || (typed != QLatin1String("png") && filter == kSvgFilter);
     const QString path = withExtension(chosen, svg ? QStringLiteral("svg") : QStringLiteral("png"));
     if (svg) {
-        write(path, chartSvg(chart().data(), chart().viewState(), chart().size(),
+        const OutputModule* const module = outputModuleOrError();
+        if (!module) return;
+        write(path, chartSvg(*module, chart().data(), chart().viewState(), chart().size(),
                              chart().accessibleName()));
         return;
     }
@@ -134,11 +136,22 @@ void ChartMenu::chartChanged() {
 void ChartMenu::print() {
     ChartHost* const host = chart().host();
     if (!host) return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(chart().accessibleName());
-    if (!host->choosePrinter(printer)) return;
-    printChart(printer, host->documentHeader(), chart().data(), chart().viewState(),
-               chart().size());
+    const OutputModule* const module = outputModuleOrError();
+    if (!module) return;
+    module->print(
+        chart().accessibleName(),
+        [host](QPrinter& printer) { return host->choosePrinter(printer); },
+        [&](QPagedPaintDevice& printer) {
+            printChart(printer, host->documentHeader(), chart().data(), chart().viewState(),
+                       chart().size());
+        });
+}
+
+const OutputModule* ChartMenu::outputModuleOrError() {
+    QString error;
+    const OutputModule* const module = outputModule(&error);
+    if (!module && chart().host()) chart().host()->showError(error);
+    return module;
 }
 
 bool ChartMenu::write(const QString& path, const QByteArray& bytes) {

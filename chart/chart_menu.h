@@ -12,6 +12,8 @@
 
 namespace chart {
 
+struct OutputModule;
+
 class ChartMenu : public ChartTool {
     Q_OBJECT
   public:
@@ -44,6 +46,9 @@ class ChartMenu : public ChartTool {
   private:
     // Writes the file whole or not at all; an error box names the file and the reason.
     bool write(const QString& path, const QByteArray& bytes);
+    // The module that prints and makes SVG pictures; null after saying in the error box why it
+    // cannot be loaded.
+    const OutputModule* outputModuleOrError();
 
     QPointer<QMenu> menu_;
     QPointer<CurveValuesWindow> values_;

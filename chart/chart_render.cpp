@@ -1,14 +1,13 @@
 #include "chart/chart_render.h"
 
-#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QSvgGenerator>
 #include <algorithm>
 
 #include "chart/chart_layout.h"
+#include "chart/output_module.h"
 
 namespace chart {
 
@@ -33,22 +32,12 @@ QImage chartImage(const ChartData& data, const ViewState& view, QSize size, qrea
     return image;
 }
 
-QByteArray chartSvg(const ChartData& data, const ViewState& view, QSize size,
-                    const QString& title) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(title);
-    svg.setResolution(96);  // the size of the chart on a desktop of 96 dots per inch
-    {
-        QPainter painter(&svg);
+QByteArray chartSvg(const OutputModule& module, const ChartData& data, const ViewState& view,
+                    QSize size, const QString& title) {
+    return module.svg(size, title, [&](QPainter& painter) {
         renderChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), data, view, size,
                     {.edge = false, .vector = true, .exact = true});
-    }
-    return buffer.data();
+    });
 }
 
 void printChart(QPagedPaintDevice& device, const QStringList& header, const ChartData& data,

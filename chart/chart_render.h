@@ -27,8 +27,11 @@ void renderChart(QPainter& painter, const QRectF& target, const ChartData& data,
 // `pixelRatio` times as many pixels each way (its device pixel ratio says so).
 QImage chartImage(const ChartData& data, const ViewState& view, QSize size, qreal pixelRatio);
 
-// The same as an SVG document: lines and curves as vectors, texts as text.
-QByteArray chartSvg(const ChartData& data, const ViewState& view, QSize size, const QString& title);
+struct OutputModule;
+
+// The same as an SVG document, made by the module: lines and curves as vectors, texts as text.
+QByteArray chartSvg(const OutputModule& module, const ChartData& data, const ViewState& view,
+                    QSize size, const QString& title);
 
 // One page: the header lines (the first as a heading), then the chart at the page's width, as
 // vectors at the device's resolution.
