@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 
+#include "app/start.h"
 #include "app/window_set.h"
 #include "tests/support/recording_desktop.h"
 #include "ui/fonts.h"
@@ -18,11 +19,7 @@ int main(int argc, char** argv) {
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp");
     QDir().mkpath(folder);
     testing_support::RecordingDesktop desktop;
-    app::WindowSet windows(desktop, [](ui::Form& title) {
-        title.Show();
-        QCoreApplication::processEvents();
-        ui::addDesktopDefaultFont();
-    });
+    app::WindowSet windows(desktop, app::showTitleWindow);
     int failures = 0;
     for (ui::Form* const window : windows.windows()) {
         window->Show();
