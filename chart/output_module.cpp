@@ -30,11 +30,12 @@ const OutputModule* outputModule(QString* error) {
         // asked to.
         QLibrary library(path);
         const auto entry = reinterpret_cast<Entry>(library.resolve(kOutputModuleEntry));
-        if (entry) {
-            loaded = entry();
-            if (loaded) return loaded;
+        const OutputModule* const module = entry ? entry() : nullptr;
+        if (module && module->version == kOutputModuleVersion) {
+            loaded = module;
+            return loaded;
         }
-        why = library.errorString();
+        why = module ? QStringLiteral("модуль другой версии") : library.errorString();
     }
     if (error) {
         *error = QStringLiteral("Печать и рисунки SVG недоступны: %1\n%2")

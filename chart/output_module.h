@@ -19,6 +19,7 @@ namespace chart {
 
 // What the module gives; the same compiler and Qt build both sides.
 struct OutputModule {
+    int version;  // kOutputModuleVersion of the build that made the module
     // A high-resolution printer for the document named `document`: `choose` shows the print
     // dialog for it; unless that is cancelled (false), `draw` prints on it.
     bool (*print)(const QString& document, const std::function<bool(QPrinter&)>& choose,
@@ -28,6 +29,9 @@ struct OutputModule {
     // The print dialog for `printer` over `parent`; false when it is cancelled.
     bool (*printDialog)(QPrinter& printer, QWidget* parent);
 };
+
+// Raised whenever OutputModule changes, so that a module of another build is refused.
+inline constexpr int kOutputModuleVersion = 1;
 
 // The module's file and the function that returns its OutputModule.
 inline constexpr const char* kOutputModuleFile = "hemodynamics-output.so";

@@ -41,7 +41,7 @@ bool printDialog(QPrinter& printer, QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-constexpr chart::OutputModule kModule{print, svg, printDialog};
+constexpr chart::OutputModule kModule{chart::kOutputModuleVersion, print, svg, printDialog};
 
 }  // namespace
 
