@@ -50,15 +50,16 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         ++failures;
     };
-    // The window icon as plain pixels, which the program reads without an image decoder.
-    QFile icon(folder.filePath(QStringLiteral("heart.rgba")));
-    const QImage pixels = generate::heartIcon().convertToFormat(QImage::Format_RGBA8888);
-    if (!icon.open(QIODevice::WriteOnly) ||
-        icon.write(reinterpret_cast<const char*>(pixels.constBits()), pixels.sizeInBytes()) !=
-            pixels.sizeInBytes()) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(icon.fileName()));
+    const auto writeBytes = [&](const QByteArray& bytes, const QString& path) {
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) return;
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         ++failures;
-    }
+    };
+    // The window icon as plain pixels, which the program reads without an image decoder.
+    const QImage pixels = generate::heartIcon().convertToFormat(QImage::Format_RGBA8888);
+    writeBytes(QByteArray(reinterpret_cast<const char*>(pixels.constBits()), pixels.sizeInBytes()),
+               folder.filePath(QStringLiteral("heart.rgba")));
 
     // The same heart for the desktop's icon theme.
     if (!folder.mkpath(QStringLiteral("icons"))) ++failures;
@@ -66,10 +67,6 @@ int main(int argc, char** argv) {
         writePng(generate::heartThemeIcon(size),
                  folder.filePath(QStringLiteral("icons/heart-%1.png").arg(size)));
     }
-    QFile svg(folder.filePath(QStringLiteral("icons/heart.svg")));
-    if (!svg.open(QIODevice::WriteOnly) || svg.write(generate::heartThemeSvg()) < 0) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(svg.fileName()));
-        ++failures;
-    }
+    writeBytes(generate::heartThemeSvg(), folder.filePath(QStringLiteral("icons/heart.svg")));
     return failures == 0 ? 0 : 1;
 }
