@@ -4,13 +4,14 @@
 
 #include <QByteArrayView>
 #include <QImage>
-#include <stdexcept>
+
+#include "assets/picture_error.h"
 
 namespace assets {
 
-class JpegError : public std::runtime_error {
+class JpegError : public PictureError {
   public:
-    using std::runtime_error::runtime_error;
+    using PictureError::PictureError;
 };
 
 // Decodes a whole JPEG file held in memory into an RGB image. Throws JpegError when the data

@@ -3,14 +3,71 @@
 #include <QPixmap>
 #include <QResource>
 #include <algorithm>
+#include <cstdint>
 
 #include "assets/jpeg_decoder.h"
 
+#ifdef __linux__
+#include <link.h>
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
+
 namespace assets {
+
+namespace {
+
+#ifdef __linux__
+// Whether the bytes lie in a read-only segment of the program or of a library, mapped from its
+// file: pages there that leave the program's memory are read from the file again when touched.
+bool inReadOnlySegment(std::uintptr_t begin, std::uintptr_t end) {
+    struct Search {
+        std::uintptr_t begin, end;
+        bool found = false;
+    } search{begin, end};
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, std::size_t, void* data) {
+            auto* const s = static_cast<Search*>(data);
+            for (ElfW(Half) i = 0; i < info->dlpi_phnum; ++i) {
+                const ElfW(Phdr)& segment = info->dlpi_phdr[i];
+                if (segment.p_type != PT_LOAD || (segment.p_flags & PF_W)) continue;
+                const std::uintptr_t start = info->dlpi_addr + segment.p_vaddr;
+                if (s->begin >= start && s->end <= start + segment.p_memsz) s->found = true;
+            }
+            return s->found ? 1 : 0;
+        },
+        &search);
+    return search.found;
+}
+#endif
+
+// Called when the last image over a picture's plain pixels goes. Drawn once, the title
+// window's picture (0.7 MB) would otherwise stay in the program's memory for as long as it
+// runs; its whole pages leave it, to be read from the program's file again if it is drawn again.
+void letPixelsGo(void* info) {
+#ifdef __linux__
+    const auto* const file = static_cast<const PictureFile*>(info);
+    const QResource resource(QString::fromLatin1(file->resource));
+    const auto begin = reinterpret_cast<std::uintptr_t>(resource.data());
+    const std::uintptr_t end = begin + std::uintptr_t(resource.size());
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const std::uintptr_t first = (begin + page - 1) / page * page;
+    const std::uintptr_t last = end / page * page;
+    if (resource.data() && last > first && inReadOnlySegment(begin, end))
+        madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
+#else
+    Q_UNUSED(info);
+#endif
+}
+
+}  // namespace
 
 const std::vector<PictureFile>& pictureFiles() {
     static const std::vector<PictureFile> files{
-        {Picture::CirculatorySystem, ":/assets/circulatory_system.jpg", {400, 600}},
+        {Picture::CirculatorySystem,
+         ":/assets/circulatory_system.rgb",
+         {400, 600},
+         PictureFile::Stored::RgbPixels},
         {Picture::Figure1, ":/assets/figure1.jpg", {631, 289}},
         {Picture::Figure2, ":/assets/figure2.jpg", {643, 415}},
         {Picture::Figure3, ":/assets/figure3.jpg", {435, 394}},
@@ -36,10 +93,19 @@ const PictureFile& pictureFile(Picture picture) {
 
 QImage loadPicture(Picture picture) {
     const PictureFile& file = pictureFile(picture);
-    // Decoded where the resource lies in the program, without copying it first.
     const QResource resource(QString::fromLatin1(file.resource));
+    if (file.stored == PictureFile::Stored::RgbPixels) {
+        const qsizetype row = qsizetype(file.size.width()) * 3;
+        if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
+            resource.size() != row * file.size.height())
+            throw PictureError(std::string("Damaged picture ") + file.resource);
+        // Drawn from where the pixels lie in the program, never copied.
+        return QImage(resource.data(), file.size.width(), file.size.height(), row,
+                      QImage::Format_RGB888, &letPixelsGo, const_cast<PictureFile*>(&file));
+    }
+    // Decoded where the resource lies in the program, without copying it first.
     const QByteArray data = resource.isValid() ? resource.uncompressedData() : QByteArray();
-    if (data.isEmpty()) throw JpegError(std::string("Missing picture ") + file.resource);
+    if (data.isEmpty()) throw PictureError(std::string("Missing picture ") + file.resource);
     return decodeJpeg(data);
 }
 

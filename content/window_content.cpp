@@ -4,7 +4,7 @@
 #include <QtDebug>
 #include <cmath>
 
-#include "assets/jpeg_decoder.h"
+#include "assets/picture_error.h"
 #include "ui/controls.h"
 #include "ui/table_error.h"
 
@@ -18,7 +18,7 @@ void showPicture(ui::Form& window, const char* boxName, assets::Picture picture)
     box->setImageSource([picture, name] {
         try {
             return assets::loadPicture(picture);
-        } catch (const assets::JpegError& error) {
+        } catch (const assets::PictureError& error) {
             qWarning("%s: %s", qPrintable(name), error.what());
             return QImage();
         }

@@ -24,7 +24,6 @@ int main(int argc, char** argv) {
         std::function<QImage()> draw;
     };
     const Output outputs[] = {
-        {"circulatory_system.jpg", generate::circulatorySystem},
         {"figure1.jpg", generate::figure1},
         {"figure2.jpg", generate::figure2},
         {"figure3.jpg", generate::figure3},
@@ -56,10 +55,19 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         ++failures;
     };
-    // The window icon as plain pixels, which the program reads without an image decoder.
-    const QImage pixels = generate::heartIcon().convertToFormat(QImage::Format_RGBA8888);
-    writeBytes(QByteArray(reinterpret_cast<const char*>(pixels.constBits()), pixels.sizeInBytes()),
-               folder.filePath(QStringLiteral("heart.rgba")));
+    // Plain pixels, row after row, which the program reads where they lie without a decoder:
+    // the title window's picture (three bytes a pixel) and the window icon (four).
+    const auto writePixels = [&](const QImage& image, const QString& path) {
+        const qsizetype row = qsizetype(image.width()) * image.depth() / 8;
+        QByteArray bytes;
+        for (int y = 0; y < image.height(); ++y)
+            bytes.append(reinterpret_cast<const char*>(image.constScanLine(y)), row);
+        writeBytes(bytes, path);
+    };
+    writePixels(generate::circulatorySystem().convertToFormat(QImage::Format_RGB888),
+                folder.filePath(QStringLiteral("circulatory_system.rgb")));
+    writePixels(generate::heartIcon().convertToFormat(QImage::Format_RGBA8888),
+                folder.filePath(QStringLiteral("heart.rgba")));
 
     // The same heart for the desktop's icon theme.
     if (!folder.mkpath(QStringLiteral("icons"))) ++failures;
