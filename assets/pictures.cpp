@@ -60,6 +60,16 @@ void letPixelsGo(void* info) {
 #endif
 }
 
+// Plain pixels of the given size where they lie in the program; null if the resource is missing,
+// compressed or of another length.
+const uchar* plainPixels(const QResource& resource, QSize size, int bytesPerPixel) {
+    const qsizetype bytes = qsizetype(size.width()) * size.height() * bytesPerPixel;
+    const bool intact = resource.isValid() &&
+                        resource.compressionAlgorithm() == QResource::NoCompression &&
+                        resource.size() == bytes;
+    return intact ? resource.data() : nullptr;
+}
+
 }  // namespace
 
 const std::vector<PictureFile>& pictureFiles() {
@@ -95,12 +105,10 @@ QImage loadPicture(Picture picture) {
     const PictureFile& file = pictureFile(picture);
     const QResource resource(QString::fromLatin1(file.resource));
     if (file.stored == PictureFile::Stored::RgbPixels) {
-        const qsizetype row = qsizetype(file.size.width()) * 3;
-        if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
-            resource.size() != row * file.size.height())
-            throw PictureError(std::string("Damaged picture ") + file.resource);
+        const uchar* const pixels = plainPixels(resource, file.size, 3);
+        if (!pixels) throw PictureError(std::string("Damaged picture ") + file.resource);
         // Drawn from where the pixels lie in the program, never copied.
-        return QImage(resource.data(), file.size.width(), file.size.height(), row,
+        return QImage(pixels, file.size.width(), file.size.height(), file.size.width() * 3,
                       QImage::Format_RGB888, &letPixelsGo, const_cast<PictureFile*>(&file));
     }
     // Decoded where the resource lies in the program, without copying it first.
@@ -111,12 +119,10 @@ QImage loadPicture(Picture picture) {
 
 QImage iconImage() {
     const QResource resource(QString::fromLatin1(kIconResource));
-    const qsizetype bytes = qsizetype(kIconSize.width()) * kIconSize.height() * 4;
-    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
-        resource.size() != bytes)
-        return {};
+    const uchar* const pixels = plainPixels(resource, kIconSize, 4);
+    if (!pixels) return {};
     // The pixels stay where they lie in the program; the copy is the icon's own.
-    return QImage(resource.data(), kIconSize.width(), kIconSize.height(), kIconSize.width() * 4,
+    return QImage(pixels, kIconSize.width(), kIconSize.height(), kIconSize.width() * 4,
                   QImage::Format_RGBA8888)
         .copy();
 }
