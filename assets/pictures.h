@@ -1,6 +1,8 @@
 #pragma once
-// The pictures that the windows show, built into the program as resources.
+// The pictures that the windows show and the application icon, built into the program as PNG
+// resources.
 
+#include <QByteArray>
 #include <QIcon>
 #include <QImage>
 #include <QSize>
@@ -26,14 +28,9 @@ enum class Picture {
 };
 
 struct PictureFile {
-    // JPEG, or plain pixels: three bytes each (red, green, blue), row after row, kept
-    // uncompressed and drawn from where they lie in the program without a decoder.
-    enum class Stored { Jpeg, RgbPixels };
-
     Picture picture;
     const char* resource;  // Qt resource path
     QSize size;            // size of the picture in pixels
-    Stored stored = Stored::Jpeg;
 };
 
 // Every picture of the program, with its resource and its size.
@@ -41,18 +38,18 @@ const std::vector<PictureFile>& pictureFiles();
 
 const PictureFile& pictureFile(Picture picture);
 
-// Reads and decodes one picture; throws PictureError (JpegError for a JPEG) if its data is
-// damaged. A window's pictures are decoded while the window is shown. The title window's
-// picture is plain pixels: that window appears before any other, and decoding its JPEG
-// (libjpeg's code and 0.7 MB of fresh memory) took 2.5 ms before it could.
+// Reads one picture; throws PictureError if its data is missing or damaged. A window's pictures
+// are read while the window is shown and let go when it is hidden.
 QImage loadPicture(Picture picture);
 
-// The application icon: a human heart on a transparent background, kept as plain pixels (four
-// bytes each: red, green, blue, alpha, not premultiplied; row after row) so that reading it
-// needs no image decoder: running the PNG decoder added 0.2 MB to the program at start-up.
-inline constexpr const char* kIconResource = ":/assets/heart.rgba";
+// Decodes the data of a picture file that should be `size` pixels; throws PictureError, naming
+// `name`, if it is not a complete picture of that size.
+QImage decodePicture(const QByteArray& data, QSize size, const QString& name);
+
+// The application icon: a human heart on a transparent background.
+inline constexpr const char* kIconResource = ":/assets/heart.png";
 inline constexpr QSize kIconSize{64, 52};
-QImage iconImage();       // read from kIconResource; null if the resource is damaged
+QImage iconImage();       // null if the resource is damaged
 QIcon applicationIcon();  // the same picture
 
 }  // namespace assets

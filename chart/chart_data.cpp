@@ -41,14 +41,14 @@ void LineSeries::clear() {
     changed();
 }
 
-int LineSeries::addPoint(double x, double y, const QColor& color, const QString& label) {
+int LineSeries::addPoint(double x, double y, const QColor& color) {
     // Search from the end: a curve computed in time order appends in constant time, and a
     // point with an x already present goes after the points that share it.
     auto at = points_.end();
     while (at != points_.begin() && std::prev(at)->x > x) {
         --at;
     }
-    const auto inserted = points_.insert(at, ChartPoint{x, y, color, label});
+    const auto inserted = points_.insert(at, ChartPoint{x, y, color});
     changed();
     return static_cast<int>(inserted - points_.begin());
 }

@@ -20,7 +20,6 @@ struct ChartPoint {
     double x = 0;
     double y = 0;
     QColor color;
-    QString label;
 };
 
 class LineSeries {
@@ -40,7 +39,7 @@ class LineSeries {
     void clear();
     // Inserts after every point whose x <= the new x, searching from the end (appending is
     // constant time); returns the index where the point now stands.
-    int addPoint(double x, double y, const QColor& color, const QString& label = {});
+    int addPoint(double x, double y, const QColor& color);
 
     // Called after every change (set by the owning ChartData).
     void setChangedCallback(std::function<void()> onChanged) { onChanged_ = std::move(onChanged); }

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QPrinter>
 #include <QSaveFile>
 #include <QScreen>
 #include <algorithm>
@@ -14,9 +15,6 @@
 #include "chart/chart_widget.h"
 #include "chart/curve_export.h"
 #include "chart/curve_values_window.h"
-#include "chart/output_module.h"
-#include "chart/png_writer.h"
-#include "chart/scroll_tool.h"
 
 namespace chart {
 
@@ -41,9 +39,7 @@ QString withExtension(const QString& path, const QString& extension) {
 
 }  // namespace
 
-ChartMenu::ChartMenu(ChartWidget& chart) : ChartTool(chart) {
-    connect(&chart.scrollTool(), &ScrollTool::clicked, this, &ChartMenu::popup);
-}
+ChartMenu::ChartMenu(ChartWidget& chart) : ChartTool(chart) {}
 
 void ChartMenu::popup(QPoint at) {
     if (menu_) menu_->deleteLater();
@@ -80,9 +76,7 @@ void ChartMenu::savePicture() {
         typed == QLatin1String("svg") || (typed != QLatin1String("png") && filter == kSvgFilter);
     const QString path = withExtension(chosen, svg ? QStringLiteral("svg") : QStringLiteral("png"));
     if (svg) {
-        const OutputModule* const module = outputModuleOrError();
-        if (!module) return;
-        write(path, chartSvg(*module, chart().data(), chart().viewState(), chart().size(),
+        write(path, chartSvg(chart().data(), chart().viewState(), chart().size(),
                              chart().accessibleName()));
         return;
     }
@@ -136,22 +130,11 @@ void ChartMenu::chartChanged() {
 void ChartMenu::print() {
     ChartHost* const host = chart().host();
     if (!host) return;
-    const OutputModule* const module = outputModuleOrError();
-    if (!module) return;
-    module->print(
-        chart().accessibleName(),
-        [host](QPrinter& printer) { return host->choosePrinter(printer); },
-        [&](QPagedPaintDevice& printer) {
-            printChart(printer, host->documentHeader(), chart().data(), chart().viewState(),
-                       chart().size());
-        });
-}
-
-const OutputModule* ChartMenu::outputModuleOrError() {
-    QString error;
-    const OutputModule* const module = outputModule(&error);
-    if (!module && chart().host()) chart().host()->showError(error);
-    return module;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(chart().accessibleName());
+    if (!host->choosePrinter(printer)) return;
+    printChart(printer, host->documentHeader(), chart().data(), chart().viewState(),
+               chart().size());
 }
 
 bool ChartMenu::write(const QString& path, const QByteArray& bytes) {

@@ -12,8 +12,6 @@
 
 namespace chart {
 
-struct OutputModule;
-
 class ChartMenu : public ChartTool {
     Q_OBJECT
   public:
@@ -39,6 +37,7 @@ class ChartMenu : public ChartTool {
     void print();
 
     void chartChanged() override;
+    void menuRequested(QPoint at) override { popup(at); }
 
     // The picture is this many times as fine as the chart on screen.
     static constexpr qreal kPictureScale = 2;
@@ -46,9 +45,6 @@ class ChartMenu : public ChartTool {
   private:
     // Writes the file whole or not at all; an error box names the file and the reason.
     bool write(const QString& path, const QByteArray& bytes);
-    // The module that prints and makes SVG pictures; null after saying in the error box why it
-    // cannot be loaded.
-    const OutputModule* outputModuleOrError();
 
     QPointer<QMenu> menu_;
     QPointer<CurveValuesWindow> values_;

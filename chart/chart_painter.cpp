@@ -345,9 +345,4 @@ void drawChart(QPainter& painter, const ChartGeometry& g, const ChartData& data,
     painter.restore();
 }
 
-void paintChart(QPainter& painter, const QRect& rect, const ChartData& data, const ViewState& view,
-                const DrawOptions& options) {
-    drawChart(painter, chartGeometry(rect, data, view), data, view, options);
-}
-
 }  // namespace chart

@@ -24,8 +24,4 @@ struct DrawOptions {
 void drawChart(QPainter& painter, const ChartGeometry& layout, const ChartData& data,
                const ViewState& view = {}, const DrawOptions& options = {});
 
-// Lays the chart out in `rect` and draws it.
-void paintChart(QPainter& painter, const QRect& rect, const ChartData& data,
-                const ViewState& view = {}, const DrawOptions& options = {});
-
 }  // namespace chart

@@ -1,13 +1,15 @@
 #include "chart/chart_render.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
+#include <QImageWriter>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QSvgGenerator>
 #include <algorithm>
 
 #include "chart/chart_layout.h"
-#include "chart/output_module.h"
 
 namespace chart {
 
@@ -32,12 +34,35 @@ QImage chartImage(const ChartData& data, const ViewState& view, QSize size, qrea
     return image;
 }
 
-QByteArray chartSvg(const OutputModule& module, const ChartData& data, const ViewState& view,
-                    QSize size, const QString& title) {
-    return module.svg(size, title, [&](QPainter& painter) {
+QByteArray chartSvg(const ChartData& data, const ViewState& view, QSize size,
+                    const QString& title) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(title);
+    svg.setResolution(96);  // the size of the chart on a desktop of 96 dots per inch
+    {
+        QPainter painter(&svg);
         renderChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), data, view, size,
                     {.edge = false, .vector = true, .exact = true});
-    });
+    }
+    return buffer.data();
+}
+
+QByteArray pngBytes(const QImage& image) {
+    // Marked with the resolution of its device pixel ratio, so that a word processor places it
+    // at the size it had on screen.
+    QImage marked = image;
+    const int dotsPerMetre = qRound(96 / 0.0254 * image.devicePixelRatio());
+    marked.setDotsPerMeterX(dotsPerMetre);
+    marked.setDotsPerMeterY(dotsPerMetre);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    return writer.write(marked) ? buffer.data() : QByteArray();
 }
 
 void printChart(QPagedPaintDevice& device, const QStringList& header, const ChartData& data,

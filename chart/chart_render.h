@@ -27,11 +27,12 @@ void renderChart(QPainter& painter, const QRectF& target, const ChartData& data,
 // `pixelRatio` times as many pixels each way (its device pixel ratio says so).
 QImage chartImage(const ChartData& data, const ViewState& view, QSize size, qreal pixelRatio);
 
-struct OutputModule;
+// The same as an SVG document: lines and curves as vectors, texts as text.
+QByteArray chartSvg(const ChartData& data, const ViewState& view, QSize size, const QString& title);
 
-// The same as an SVG document, made by the module: lines and curves as vectors, texts as text.
-QByteArray chartSvg(const OutputModule& module, const ChartData& data, const ViewState& view,
-                    QSize size, const QString& title);
+// The image as a PNG file, marked with the resolution its device pixel ratio gives (96 dots per
+// inch times the ratio); empty when it cannot be encoded.
+QByteArray pngBytes(const QImage& image);
 
 // One page: the header lines (the first as a heading), then the chart at the page's width, as
 // vectors at the device's resolution.

@@ -12,4 +12,10 @@ void ChartTool::paintOverlay(QPainter&) const {}
 
 void ChartTool::chartChanged() {}
 
+void ChartTool::viewAnimationChanged(bool) {}
+
+void ChartTool::dragStarted() {}
+
+void ChartTool::menuRequested(QPoint) {}
+
 }  // namespace chart

@@ -26,7 +26,17 @@ ChartWidget::ChartWidget(QWidget* parent)
 
 ChartWidget::~ChartWidget() = default;
 
-bool ChartWidget::isZoomAnimating() const { return zoom_->isAnimating(); }
+void ChartWidget::viewAnimationChanged(bool running) {
+    for (ChartTool* const tool : tools_) tool->viewAnimationChanged(running);
+}
+
+void ChartWidget::dragStarted() {
+    for (ChartTool* const tool : tools_) tool->dragStarted();
+}
+
+void ChartWidget::menuRequested(QPoint at) {
+    for (ChartTool* const tool : tools_) tool->menuRequested(at);
+}
 
 void ChartWidget::setViewState(const ViewState& view) {
     if (view == view_) return;
@@ -76,7 +86,6 @@ void ChartWidget::changeEvent(QEvent* event) {
 }
 
 void ChartWidget::paintEvent(QPaintEvent* event) {
-    ++paintCount_;
     QPainter painter(this);
     const QRect dirty = event->rect();
     if (dirty.contains(rect()) && !pictureValid_) {
@@ -101,7 +110,7 @@ void ChartWidget::paintEvent(QPaintEvent* event) {
 void ChartWidget::contextMenuEvent(QContextMenuEvent* event) {
     // The mouse's right click is the scroll tool's; the menu key opens the menu at the plot.
     event->accept();
-    if (event->reason() != QContextMenuEvent::Mouse) menu_->popup(layout().plot.center());
+    if (event->reason() != QContextMenuEvent::Mouse) menuRequested(layout().plot.center());
 }
 
 void ChartWidget::describe() {

@@ -2,7 +2,7 @@
 // The chart as a widget. It keeps the chart's data, the view (zoom and scroll) and the layout
 // made from them, and draws that layout; repaint requests are coalesced, so a build that adds
 // hundreds of points is drawn once. What the user does with the mouse is done by small tools
-// attached to it (chart_tools.h): zoom (left drag towards the lower right; any other left drag
+// attached to it (chart_tool.h): zoom (left drag towards the lower right; any other left drag
 // undoes it), scroll (right drag), the readout under the pointer, and the menu of a right click.
 
 #include <QImage>
@@ -39,7 +39,6 @@ class ChartWidget : public QWidget {
     bool isZoomed() const { return view_.bottom.has_value() || view_.left.has_value(); }
     // Back to the axes as configured (automatic or fixed).
     void undoZoom() { setViewState({}); }
-    bool isZoomAnimating() const;
 
     // The layout at the widget's size and view: made once per change of data, size or view.
     const ChartGeometry& layout() const;
@@ -60,8 +59,10 @@ class ChartWidget : public QWidget {
     Readout& readout() const { return *readout_; }
     ChartMenu& menu() const { return *menu_; }
 
-    // Number of paint events so far.
-    int paintCount() const { return paintCount_; }
+    // What a tool starts or wants, passed on to every tool (chart_tool.h).
+    void viewAnimationChanged(bool running);
+    void dragStarted();
+    void menuRequested(QPoint at);
 
     // Steps of an animated zoom: intermediate pictures, then the final one.
     static constexpr int kZoomSteps = 8;
@@ -83,7 +84,6 @@ class ChartWidget : public QWidget {
     ChartData data_;
     ViewState view_;
     ChartHost* host_ = nullptr;
-    int paintCount_ = 0;
 
     mutable std::optional<ChartGeometry> layout_;
     mutable std::optional<std::vector<CurvePoints>> curves_;

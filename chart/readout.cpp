@@ -9,7 +9,6 @@
 #include "chart/chart_view.h"
 #include "chart/chart_widget.h"
 #include "chart/curve_values.h"
-#include "chart/zoom_tool.h"
 
 namespace chart {
 
@@ -73,7 +72,7 @@ bool Readout::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseMove: {
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->buttons() != Qt::NoButton || chart().zoomTool().isAnimating()) {
+            if (mouse->buttons() != Qt::NoButton || animating_) {
                 hide();
             } else {
                 showAt(mouse->position().toPoint());
@@ -92,12 +91,12 @@ bool Readout::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Readout::chartChanged() {
-    if (!shown_) return;
-    if (chart().zoomTool().isAnimating()) {
-        hide();
-    } else {
-        showAt(pointer_);
-    }
+    if (shown_ && !animating_) showAt(pointer_);
+}
+
+void Readout::viewAnimationChanged(bool running) {
+    animating_ = running;
+    if (running) hide();
 }
 
 QRect Readout::area() const {

@@ -48,6 +48,8 @@ class Readout : public ChartTool {
 
     void paintOverlay(QPainter& painter) const override;
     void chartChanged() override;
+    void viewAnimationChanged(bool running) override;
+    void dragStarted() override { hide(); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -58,6 +60,7 @@ class Readout : public ChartTool {
     QRect area() const;  // what the line and the box cover
 
     bool shown_ = false;
+    bool animating_ = false;  // the view is between pictures: nothing to read yet
     QPoint pointer_;
     int lineX_ = 0;
     int lineTop_ = 0;

@@ -27,6 +27,7 @@ bool ScrollTool::eventFilter(QObject* watched, QEvent* event) {
             const ChartGeometry& g = chart().layout();
             layout_ = chartGeometry(chart().rect(), chart().data(),
                                     ViewState{g.bottomMap.range(), g.leftMap.range()});
+            chart().dragStarted();
             return true;
         }
         case QEvent::MouseMove: {
@@ -43,7 +44,7 @@ bool ScrollTool::eventFilter(QObject* watched, QEvent* event) {
             const QPoint moved = mouse->position().toPoint() - start_;
             if (!moved_ && std::abs(moved.x()) <= kClickSlop && std::abs(moved.y()) <= kClickSlop) {
                 chart().setViewState(before_);
-                emit clicked(mouse->position().toPoint());
+                chart().menuRequested(mouse->position().toPoint());
             }
             return true;
         }

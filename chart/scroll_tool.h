@@ -1,6 +1,6 @@
 #pragma once
 // Scroll with the right button: the picture follows the mouse on both axes. A right click that
-// does not move the mouse scrolls nothing and asks for the menu instead.
+// does not move the mouse scrolls nothing and asks the chart for its menu instead.
 
 #include <QPoint>
 
@@ -15,14 +15,8 @@ class ScrollTool : public ChartTool {
   public:
     explicit ScrollTool(ChartWidget& chart);
 
-    bool isDragging() const { return dragging_; }
-
     // A press and release may be this many pixels apart and still be a click.
     static constexpr int kClickSlop = 2;
-
-  signals:
-    // A right click without a drag, at this point of the chart.
-    void clicked(QPoint at);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

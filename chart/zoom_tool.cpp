@@ -36,6 +36,7 @@ bool ZoomTool::eventFilter(QObject* watched, QEvent* event) {
             }
             dragging_ = true;
             start_ = now_ = at;
+            chart().dragStarted();
             return true;
         }
         case QEvent::MouseMove:
@@ -80,6 +81,7 @@ void ZoomTool::zoomTo(const ViewState& target) {
     to_ = target;
     step_ = 0;
     animation_.start();
+    chart().viewAnimationChanged(true);
     animationStep();
 }
 
@@ -88,6 +90,7 @@ void ZoomTool::animationStep() {
     if (step_ >= ChartWidget::kZoomSteps) {
         animation_.stop();
         chart().setViewState(to_);
+        chart().viewAnimationChanged(false);
     } else {
         const double t = static_cast<double>(step_) / ChartWidget::kZoomSteps;
         chart().setViewState(
@@ -101,6 +104,7 @@ void ZoomTool::finishAnimation() {
     if (!animation_.isActive()) return;
     animation_.stop();
     chart().setViewState(to_);
+    chart().viewAnimationChanged(false);
 }
 
 QRect ZoomTool::rectangle() const { return QRect(start_, now_).normalized(); }

@@ -17,7 +17,6 @@ class ZoomTool : public ChartTool {
   public:
     explicit ZoomTool(ChartWidget& chart);
 
-    bool isDragging() const { return dragging_; }
     bool isAnimating() const { return animation_.isActive(); }
     // Ends an animated zoom at once on its last picture.
     void finishAnimation();

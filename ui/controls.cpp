@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
-#include <QTimer>
 #include <algorithm>
 #include <limits>
 
@@ -94,14 +93,23 @@ void drawFocusMark(QWidget& widget) {
 }  // namespace
 
 // Whether it is a link is settled before anything can ask how to describe it to a screen reader
-// (setting a text does), since that description is kept.
-Label::Label(QWidget* parent, bool link) : QLabel(parent) {
+// (setting a text does), since that description is kept. A QLabel that can take the focus lays
+// its text out as a document when the text is set, when it is polished and when it takes the
+// focus: a pixel taller than a plain label, the text a pixel higher. So a link takes the focus
+// only once its text is set, and QLabel does not see its polish and focus events.
+Label::Label(const QString& text, QWidget* parent, bool link) : QLabel(parent), link_(link) {
     registerAccessibility();
     setMouseTracking(true);
-    setFocusPolicy(link ? Qt::TabFocus : Qt::NoFocus);
+    setTextFormat(Qt::PlainText);
+    setText(text);
+    if (link) setFocusPolicy(Qt::TabFocus);
 }
 
-bool Label::isLink() const { return focusPolicy() & Qt::TabFocus; }
+bool Label::event(QEvent* event) {
+    return event->type() == QEvent::Polish ? QFrame::event(event) : QLabel::event(event);
+}
+
+void Label::focusInEvent(QFocusEvent* event) { QFrame::focusInEvent(event); }
 
 void Label::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
@@ -165,17 +173,10 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void PictureBox::setImage(const QImage& image) {
-    source_ = {};
-    image_ = image;
-    update();
-}
-
 void PictureBox::setImageSource(ImageSource source) {
     source_ = std::move(source);
     image_ = QImage();
     made_ = false;
-    pictureSize_ = QSize();
     if (isVisible()) image();
     update();
 }
@@ -184,7 +185,6 @@ const QImage& PictureBox::image() const {
     if (source_ && !made_) {
         image_ = source_();
         made_ = true;
-        pictureSize_ = image_.size();
     }
     return image_;
 }
@@ -196,37 +196,19 @@ void PictureBox::showEvent(QShowEvent* event) {
 
 void PictureBox::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    letPictureGo();  // made again when shown
-}
-
-void PictureBox::letPictureGo() {
-    // A source that failed stays failed, so it is reported once.
-    if (source_ && holdsPicture()) {
+    // Made again when shown; a source that failed stays failed, so it is reported once.
+    if (holdsPicture()) {
         image_ = QImage();
         made_ = false;
     }
 }
 
-void PictureBox::paintEvent(QPaintEvent* event) {
+void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setClipRect(rect());
-    // A box may be larger than its picture: a paint only beside the picture (the title window's
-    // label below its picture overlaps the box by a row) does not need the picture made again.
-    const bool besidePicture = source_ && !made_ && pictureSize_.isValid() &&
-                               !event->region().intersects(QRect(QPoint(), pictureSize_));
-    if (!besidePicture) painter.drawImage(QPoint(0, 0), image());
+    painter.drawImage(QPoint(0, 0), image());
     painter.end();
     drawFocusMark(*this);
-    // The window keeps what was drawn; the decoded picture is let go once the paints queued now
-    // are done, and made again for the next paint that needs it (the window shown again, a
-    // label over it changing). The title window's picture alone is 0.7 MB decoded.
-    if (source_ && holdsPicture() && !releasePending_) {
-        releasePending_ = true;
-        QTimer::singleShot(0, this, [this] {
-            releasePending_ = false;
-            letPictureGo();
-        });
-    }
 }
 
 bool PictureBox::holdsPicture() const { return made_ && !image_.isNull(); }
@@ -252,9 +234,7 @@ QWidget* makeControl(QWidget* window, const ControlSpec& spec, const CustomFacto
     switch (spec.kind) {
         case ControlKind::Label:
         case ControlKind::WrapLabel: {
-            auto* const label = new Label(window, isLinkRow(spec));
-            label->setText(text);
-            label->setTextFormat(Qt::PlainText);
+            auto* const label = new Label(text, window, isLinkRow(spec));
             label->setWordWrap(spec.kind == ControlKind::WrapLabel);
             return label;
         }

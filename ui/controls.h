@@ -27,9 +27,9 @@ class Label : public QLabel {
     Q_OBJECT
   public:
     // A link is reached with Tab, shows a focus mark and is clicked with Enter or Space; screen
-    // readers are told it is a link.
-    explicit Label(QWidget* parent = nullptr, bool link = false);
-    bool isLink() const;
+    // readers are told it is a link. Its text is drawn as a plain label's, pixel for pixel.
+    Label(const QString& text, QWidget* parent, bool link = false);
+    bool isLink() const { return link_; }
     void click() { emit clicked(); }
 
   signals:
@@ -38,8 +38,10 @@ class Label : public QLabel {
     void mouseLeft();
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -47,6 +49,7 @@ class Label : public QLabel {
     void leaveEvent(QEvent* event) override;
 
   private:
+    const bool link_;
     ClickTracker tracker_;
 };
 
@@ -60,11 +63,9 @@ class PictureBox : public QWidget {
     // A link is reached with Tab, shows a focus mark and is clicked with Enter or Space; screen
     // readers are told it is a link, otherwise a picture.
     explicit PictureBox(QWidget* parent = nullptr, bool link = false);
-    void setImage(const QImage& image);
     // The picture is made from the source when the box is shown (before its window appears),
-    // painted or asked for its image, and let go once it is painted or the box is hidden: the
-    // window keeps what was drawn, and only a paint needs the picture again. A source that gives
-    // a null image is not asked again.
+    // or asked for its image, and let go when the box is hidden. A source that gives a null
+    // image is not asked again.
     void setImageSource(ImageSource source);
     const QImage& image() const;
     bool holdsPicture() const;  // a picture made from the source is held now
@@ -84,13 +85,9 @@ class PictureBox : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    void letPictureGo();  // the picture made from the source, to be made again when needed
-
     mutable QImage image_;
     ImageSource source_;
     mutable bool made_ = false;  // image_ holds what the source made (null: it failed)
-    mutable QSize pictureSize_;  // of the picture last made, also once it is let go
-    bool releasePending_ = false;
     ClickTracker tracker_;
 };
 

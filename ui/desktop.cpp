@@ -7,10 +7,11 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSpacerItem>
 #include <QStandardPaths>
 
-#include "chart/output_module.h"
 #include "ui/browser_launcher.h"
 
 namespace ui {
@@ -137,9 +138,8 @@ QString QtDesktop::saveFileName(const QString& caption, const QString& suggested
 }
 
 bool QtDesktop::choosePrinter(QPrinter& printer) {
-    // Only asked for by a print that has loaded the module already.
-    const chart::OutputModule* const module = chart::outputModule(nullptr);
-    return module && module->printDialog(printer, QApplication::activeWindow());
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace ui

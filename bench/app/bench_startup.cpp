@@ -5,10 +5,10 @@
 
 #include <QApplication>
 
-#include "ui/fonts.h"
-#include "ui/form.h"
 #include "app/window_set.h"
+#include "tests/support/program_fonts.h"
 #include "tests/support/recording_desktop.h"
+#include "ui/form.h"
 
 static void BM_WindowSetStartUp(benchmark::State& state) {
     testing_support::RecordingDesktop desktop;
@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     application.setQuitOnLastWindowClosed(false);
-    ui::installFontSubstitutes();
+    testing_support::installFontsAsAtStartUp();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "chart/chart_painter.h"
+#include "chart/chart_render.h"
 #include "tests/chart/sample_charts.h"
 
 namespace {
@@ -14,7 +14,7 @@ void paintInto(benchmark::State& state, const chart::ChartData& data, QSize size
     QImage image(size, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);
-        chart::paintChart(painter, image.rect(), data);
+        chart::renderChart(painter, image.rect(), data, {}, image.size());
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }

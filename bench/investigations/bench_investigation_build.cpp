@@ -14,7 +14,6 @@
 
 #include "chart/chart_render.h"
 #include "chart/chart_widget.h"
-#include "chart/png_writer.h"
 #include "chart/readout.h"
 #include "investigations/investigation_windows.h"
 #include "tests/support/recording_desktop.h"

@@ -12,10 +12,10 @@
 #include "content/theory_pages.h"
 #include "tests/investigations/window_factory.h"
 #include "tests/support/box_closer.h"
+#include "tests/support/program_fonts.h"
 #include "tests/support/recording_desktop.h"
 #include "ui/desktop.h"
 #include "ui/desktop_setup.h"
-#include "ui/fonts.h"
 
 namespace {
 
@@ -75,7 +75,7 @@ class TestDarkDesktop : public QObject {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setPalette(darkPalette());  // what the theme gives
         ui::useDesignedPalette();
-        ui::installFontSubstitutes();
+        testing_support::installFontsAsAtStartUp();
         QLocale::setDefault(QLocale(QLocale::Russian));
     }
 

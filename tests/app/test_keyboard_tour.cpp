@@ -6,8 +6,8 @@
 
 #include "app/window_set.h"
 #include "content/links_window.h"
+#include "tests/support/program_fonts.h"
 #include "tests/support/recording_desktop.h"
-#include "ui/fonts.h"
 #include "ui/form.h"
 
 namespace {
@@ -21,7 +21,7 @@ void press(Qt::Key key) { QTest::keyClick(focused(), key); }
 class TestKeyboardTour : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { ui::installFontSubstitutes(); }
+    void initTestCase() { testing_support::installFontsAsAtStartUp(); }
 
     void tour() {
         testing_support::RecordingDesktop desktop;

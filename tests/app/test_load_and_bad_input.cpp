@@ -16,6 +16,7 @@
 #include "investigations/investigation_frame.h"
 #include "tests/investigations/window_factory.h"
 #include "tests/support/box_closer.h"
+#include "tests/support/paint_counter.h"
 #include "tests/support/recording_desktop.h"
 #include "ui/desktop.h"
 
@@ -55,12 +56,10 @@ void pressBuild(InvestigationFrame& window) {
 
 // Presses "Построить график" and lets the chart repaint, as the event loop does after a click.
 bool buildAndRepaint(InvestigationFrame& window) {
-    const int before = window.chart()->paintCount();
+    const testing_support::PaintCounter paints(*window.chart());
     pressBuild(window);
-    for (int i = 0; i < 20 && window.chart()->paintCount() == before; ++i) {
-        QCoreApplication::processEvents();
-    }
-    return window.chart()->paintCount() > before;
+    for (int i = 0; i < 20 && paints.count() == 0; ++i) QCoreApplication::processEvents();
+    return paints.count() > 0;
 }
 
 // Replaces the field's text with what the clipboard holds, through Ctrl+V.

@@ -8,10 +8,10 @@
 #include "content/model_menu.h"
 #include "content/study_menu.h"
 #include "content/theory_completed.h"
+#include "tests/support/program_fonts.h"
 #include "tests/support/recording_desktop.h"
 #include "ui/controls.h"
 #include "ui/desktop.h"
-#include "ui/fonts.h"
 
 class TestMenus : public QObject {
     Q_OBJECT
@@ -178,7 +178,7 @@ class TestMenus : public QObject {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    ui::installFontSubstitutes();
+    testing_support::installFontsAsAtStartUp();
     TestMenus test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -16,10 +16,12 @@ int main(int argc, char** argv) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     app.setQuitOnLastWindowClosed(false);
     ui::installProgramFonts();
+    ui::DesktopFonts desktopFonts;
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp");
     QDir().mkpath(folder);
     testing_support::RecordingDesktop desktop;
-    app::WindowSet windows(desktop, app::showTitleWindow);
+    app::WindowSet windows(desktop,
+                           [&](ui::Form& title) { app::showTitleWindow(title, desktopFonts); });
     int failures = 0;
     for (ui::Form* const window : windows.windows()) {
         window->Show();

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "chart/chart_painter.h"
+#include "chart/chart_render.h"
 #include "tests/chart/sample_charts.h"
 
 int main(int argc, char** argv) {
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     const auto save = [&](const chart::ChartData& data, QSize size, const QString& name) {
         QImage image(size, QImage::Format_RGB32);
         QPainter painter(&image);
-        chart::paintChart(painter, image.rect(), data);
+        chart::renderChart(painter, image.rect(), data, {}, image.size());
         painter.end();
         image.save(folder + "/" + name);
     };

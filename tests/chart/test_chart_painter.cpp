@@ -1,7 +1,7 @@
 // Painting into an image: curve colours, clipping, x order, silent series, legend, title, 3-D.
 #include <QtTest>
 
-#include "chart/chart_painter.h"
+#include "chart/chart_render.h"
 
 using chart::ChartData;
 using chart::ChartGeometry;
@@ -15,7 +15,7 @@ QImage render(const ChartData& data, QSize size = kSize) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::magenta);
     QPainter painter(&image);
-    chart::paintChart(painter, image.rect(), data);
+    chart::renderChart(painter, image.rect(), data, {}, image.size());
     return image;
 }
 

@@ -4,7 +4,7 @@
 #include <QtTest>
 #include <cmath>
 
-#include "chart/chart_painter.h"
+#include "chart/chart_render.h"
 #include "chart/chart_view.h"
 #include "tests/chart/window_charts.h"
 
@@ -191,7 +191,7 @@ void TestChartView::zoomed3DLeavesTheWalls() {
         QImage image(kChart.size(), QImage::Format_RGB32);
         image.fill(Qt::magenta);
         QPainter painter(&image);
-        chart::paintChart(painter, image.rect(), data, view);
+        chart::renderChart(painter, image.rect(), data, view, image.size());
         return image;
     };
     const QImage withCurves = render(curves);

@@ -4,7 +4,9 @@
 #include "chart/chart_painter.h"
 #include "chart/chart_view.h"
 #include "chart/chart_widget.h"
+#include "chart/zoom_tool.h"
 #include "tests/chart/window_charts.h"
+#include "tests/support/paint_counter.h"
 
 using chart::AxisRange;
 using chart::ChartWidget;
@@ -39,6 +41,7 @@ struct ShownChart {
         QTest::mouseRelease(&widget, button, {}, to);
     }
     ChartWidget widget;
+    testing_support::PaintCounter paints{widget};
 };
 
 AxisRange shownRange(const chart::ScaleMap& map) { return map.range(); }
@@ -72,15 +75,15 @@ void TestChartWidget::isNotATabStop() {
 void TestChartWidget::onePaintPerBuild() {
     ShownChart chart;
     auto& data = chart.widget.data();
-    const int before = chart.widget.paintCount();
+    const int before = chart.paints.count();
     data.clearAllSeries();
     for (int i = 0; i < 600; ++i) {
         data.seriesList()[0]->addPoint(i * 0.001, i % 37, Qt::blue);
     }
-    QCOMPARE(chart.widget.paintCount(), before);  // nothing until the handler returns
+    QCOMPARE(chart.paints.count(), before);  // nothing until the handler returns
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
-    QCOMPARE(chart.widget.paintCount(), before + 1);
+    QCOMPARE(chart.paints.count(), before + 1);
 }
 
 void TestChartWidget::leftDrag_data() {
@@ -175,11 +178,11 @@ void TestChartWidget::animatedZoomInEightPictures() {
     QTest::mousePress(&chart.widget, Qt::LeftButton, {}, a);
     QTest::mouseMove(&chart.widget, b);
     QCoreApplication::processEvents();
-    const int before = chart.widget.paintCount();
+    const int before = chart.paints.count();
     QTest::mouseRelease(&chart.widget, Qt::LeftButton, {}, b);
-    QTRY_VERIFY(!chart.widget.isZoomAnimating());
+    QTRY_VERIFY(!chart.widget.zoomTool().isAnimating());
     QCoreApplication::processEvents();
-    QCOMPARE(chart.widget.paintCount() - before, ChartWidget::kZoomSteps);
+    QCOMPARE(chart.paints.count() - before, ChartWidget::kZoomSteps);
     QVERIFY(fuzzy(*chart.widget.viewState().bottom,
                   {g.bottomMap.toValue(a.x()), g.bottomMap.toValue(b.x())}));
 }
@@ -192,10 +195,10 @@ void TestChartWidget::clickDuringAnimationEndsOnTheZoom() {
     const QPoint b = chart.plotPoint(0.9, 0.9);
     const chart::ChartGeometry g = chart.geometry();
     chart.drag(Qt::LeftButton, a, b);
-    QVERIFY(chart.widget.isZoomAnimating());
+    QVERIFY(chart.widget.zoomTool().isAnimating());
     const QPoint inside = chart.plotPoint(0.5, 0.5);
     QTest::mouseClick(&chart.widget, Qt::LeftButton, {}, inside);
-    QVERIFY(!chart.widget.isZoomAnimating());
+    QVERIFY(!chart.widget.zoomTool().isAnimating());
     QVERIFY(fuzzy(*chart.widget.viewState().bottom,
                   {g.bottomMap.toValue(a.x()), g.bottomMap.toValue(b.x())}));
     QVERIFY(fuzzy(*chart.widget.viewState().left,
@@ -221,7 +224,7 @@ void TestChartWidget::zoom3DOntoTheFramedPeak() {
     QTest::mousePress(&widget, Qt::LeftButton, {}, from);
     QTest::mouseMove(&widget, to);
     QTest::mouseRelease(&widget, Qt::LeftButton, {}, to);
-    QTRY_VERIFY(!widget.isZoomAnimating());
+    QTRY_VERIFY(!widget.zoomTool().isAnimating());
     const chart::ViewState& view = widget.viewState();
     QVERIFY(view.bottom->minimum < 0.24 && 0.24 < view.bottom->maximum);
     QVERIFY(view.left->minimum < 163.227 && 163.227 < view.left->maximum);

@@ -12,7 +12,7 @@ namespace {
 
 std::vector<ChartPoint> pointsOf(std::initializer_list<std::pair<double, double>> xy) {
     std::vector<ChartPoint> points;
-    for (const auto& [x, y] : xy) points.push_back({x, y, Qt::red, {}});
+    for (const auto& [x, y] : xy) points.push_back({x, y, Qt::red});
     return points;
 }
 

@@ -13,9 +13,9 @@
 #include "content/links_window.h"
 #include "content/theory_pages.h"
 #include "content/title_window.h"
+#include "tests/support/program_fonts.h"
 #include "tests/support/recording_desktop.h"
 #include "ui/controls.h"
-#include "ui/fonts.h"
 
 namespace {
 
@@ -528,7 +528,7 @@ const WindowRow& windowRow(const QString& name) {
 class ContentLayoutTest : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { ui::installFontSubstitutes(); }
+    void initTestCase() { testing_support::installFontsAsAtStartUp(); }
 
     void windowFrame_data() {
         QTest::addColumn<QString>("window");

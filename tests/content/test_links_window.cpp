@@ -6,14 +6,14 @@
 
 #include "content/links_window.h"
 #include "tests/support/box_closer.h"
+#include "tests/support/program_fonts.h"
 #include "tests/support/recording_desktop.h"
 #include "ui/controls.h"
-#include "ui/fonts.h"
 
 class LinksWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { ui::installFontSubstitutes(); }
+    void initTestCase() { testing_support::installFontsAsAtStartUp(); }
 
     void init() {
         desktop_.clear();

@@ -93,8 +93,7 @@ red=$(count FF0000); green=$(count 008000); blue=$(count 0000FF)
 echo "e2e: curve pixels red=$red green=$green blue=$blue"
 [ "$red" -gt 100 ] && [ "$green" -gt 100 ] && [ "$blue" -gt 100 ] || fail "the three curves are not all in the chart"
 
-# Printing comes from a module the program loads when it is first wanted: the chart's menu (a
-# right click), its last item "Печать…", and the print dialog, cancelled.
+# The chart's menu (a right click), its last item "Печать…", and the print dialog, cancelled.
 xdotool mousemove --window "$form22" 780 300 click 3
 sleep 0.5
 xdotool key Up Return

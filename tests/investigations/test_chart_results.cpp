@@ -16,7 +16,6 @@
 #include "chart/chart_view.h"
 #include "chart/curve_values.h"
 #include "chart/curve_values_window.h"
-#include "chart/output_module.h"
 #include "chart/readout.h"
 #include "chart/scroll_tool.h"
 #include "tests/investigations/window_factory.h"
@@ -66,41 +65,7 @@ double rowValue(const chart::ReadoutRow& row) {
 class TestChartResults : public QObject {
     Q_OBJECT
   private slots:
-    // The module that prints and makes SVG pictures lies in the build's folder.
-    void initTestCase() {
-        QLocale::setDefault(QLocale(QLocale::Russian));
-        chart::outputModuleFolders() = {QStringLiteral(OUTPUT_MODULE_DIR)};
-    }
-
-    // Without that module, printing and saving as SVG say so in the error box; the rest of the
-    // menu works as before.
-    void printingAndSvgWithoutTheirModule() {
-        const QTemporaryDir empty;
-        chart::outputModuleFolders() = {empty.path()};
-        Built built("Form22", kForm22);
-        QTemporaryDir folder;
-        built.desktop.printTo = folder.filePath("page.pdf");
-        built.chart().menu().print();
-        QCOMPARE(built.desktop.printDialogs, 0);
-        built.desktop.savePath = folder.filePath("chart");
-        built.desktop.saveFilter = QStringLiteral("Рисунок SVG (*.svg)");
-        built.chart().menu().savePicture();
-        QVERIFY(!QFile::exists(folder.filePath("chart.svg")));
-        QCOMPARE(built.desktop.errors.size(), 2);
-        for (const QString& error : built.desktop.errors) {
-            QVERIFY2(error.startsWith(QStringLiteral("Печать и рисунки SVG недоступны: ")),
-                     qPrintable(error));
-        }
-        built.desktop.saveFilter = QStringLiteral("Рисунок PNG (*.png)");
-        built.chart().menu().savePicture();
-        QVERIFY(QFile::exists(folder.filePath("chart.png")));
-        QCOMPARE(built.desktop.errors.size(), 2);
-
-        chart::outputModuleFolders() = {QStringLiteral(OUTPUT_MODULE_DIR)};
-        built.chart().menu().print();
-        QCOMPARE(built.desktop.printDialogs, 1);
-        QVERIFY(QFile::exists(built.desktop.printTo));
-    }
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian)); }
 
     // The readout at chosen pointer positions, against the curves computed from the series.
     void readout_data() {

@@ -5,8 +5,8 @@
 #include <QtTest>
 
 #include "tests/investigations/window_factory.h"
+#include "tests/support/program_fonts.h"
 #include "tests/support/recording_desktop.h"
-#include "ui/fonts.h"
 #include "ui/table_error.h"
 
 using testing_support::makeLaidOut;
@@ -376,7 +376,8 @@ class TestInvestigationLayout : public QObject {
   private slots:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::Russian));
-        ui::installFontSubstitutes();  // as the program does, so texts have their real widths
+        testing_support::installFontsAsAtStartUp();  // as the program does, so texts have their
+                                                     // real widths
     }
 
     // A table that names something the window does not have stops the window from being made,

@@ -6,14 +6,14 @@
 #include <QLocale>
 
 #include "tests/investigations/window_factory.h"
+#include "tests/support/program_fonts.h"
 #include "tests/support/recording_desktop.h"
-#include "ui/fonts.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    ui::installFontSubstitutes();
+    testing_support::installFontsAsAtStartUp();
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp");
     QDir().mkpath(folder);

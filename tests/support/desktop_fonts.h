@@ -4,6 +4,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <QSet>
 #include <QString>
 
 namespace testing_support {
@@ -14,6 +15,23 @@ struct DesktopFonts {
     DesktopFonts(const DesktopFonts&) = delete;
     DesktopFonts& operator=(const DesktopFonts&) = delete;
     ~DesktopFonts() { FcConfigDestroy(config); }
+
+    // How many families the desktop's fonts have.
+    qsizetype familyCount() const {
+        FcPattern* const pattern = FcPatternCreate();
+        FcObjectSet* const objects = FcObjectSetBuild(FC_FAMILY, nullptr);
+        FcFontSet* const fonts = FcFontList(config, pattern, objects);
+        QSet<QString> families;
+        FcChar8* family = nullptr;
+        for (int i = 0; fonts && i < fonts->nfont; ++i) {
+            if (FcPatternGetString(fonts->fonts[i], FC_FAMILY, 0, &family) == FcResultMatch)
+                families.insert(QString::fromUtf8(reinterpret_cast<const char*>(family)));
+        }
+        if (fonts) FcFontSetDestroy(fonts);
+        FcObjectSetDestroy(objects);
+        FcPatternDestroy(pattern);
+        return families.size();
+    }
 
     // The family whose font the desktop gives for a name, as for its default font.
     QString familyFor(const QString& name) const {

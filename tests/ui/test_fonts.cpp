@@ -12,7 +12,7 @@
 
 #include "assets/builtin_fonts.h"
 #include "tests/support/desktop_fonts.h"
-#include "ui/fonts.h"
+#include "tests/support/program_fonts.h"
 
 namespace {
 
@@ -149,14 +149,14 @@ class TestFonts : public QObject {
 
     void installingAgainChangesNothing() {
         const QStringList before = QFontDatabase::families();
-        ui::installFontSubstitutes();
+        ui::installProgramFonts();
         QCOMPARE(QFontDatabase::families(), before);
     }
 };
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    ui::installFontSubstitutes();
+    testing_support::installFontsAsAtStartUp();
     TestFonts test;
     return QTest::qExec(&test, argc, argv);
 }

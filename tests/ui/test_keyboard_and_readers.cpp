@@ -123,6 +123,38 @@ class TestKeyboardAndReaders : public QObject {
         QTRY_COMPARE(target->grab().toImage(), plain);
     }
 
+    // A link's text is drawn as a plain label's, of the same size, in every font of the windows,
+    // before it takes the focus and after it has had it.
+    void linkIsDrawnAsAPlainLabel_data() {
+        QTest::addColumn<int>("px");
+        QTest::addColumn<bool>("bold");
+        for (const int px : {11, 13, 16, 19, 24}) {
+            for (const bool bold : {false, true})
+                QTest::addRow("%d px%s", px, bold ? " bold" : "") << px << bold;
+        }
+    }
+    void linkIsDrawnAsAPlainLabel() {
+        QFETCH(int, px);
+        QFETCH(bool, bold);
+        const ui::FontSpec spec{"MS Sans Serif", px, bold};
+        const char* const text = "Что такое кровяное давление?";
+        const ui::ControlTable table{
+            {ControlKind::Label, "Label1", {10, 10, 0, 0}, text, spec},
+            {ControlKind::Label, "Link1", {10, 60, 0, 0}, text, spec, -1, CursorKind::Hand},
+        };
+        Window w(table);
+        QVERIFY(QTest::qWaitForWindowActive(&w.form));
+        QWidget* const plain = w.form.control("Label1");
+        QWidget* const link = w.form.control("Link1");
+        QCOMPARE(link->size(), plain->size());
+        QCOMPARE(link->grab().toImage(), plain->grab().toImage());
+        QTest::keyClick(&w.form, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), link);
+        link->clearFocus();
+        QCOMPARE(link->sizeHint(), plain->sizeHint());
+        QCOMPARE(link->grab().toImage(), plain->grab().toImage());
+    }
+
     // A window whose only stops are links keeps the focus itself until Tab is pressed, so that
     // Enter opens nothing that has no mark.
     void linksOnlyWindowStartsWithoutAFocusedLink() {
