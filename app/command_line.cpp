@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <span>
 
 #include "app/about.h"
@@ -87,9 +88,9 @@ CommandLine readCommandLine(int argc, const char* const* argv) {
 }
 
 std::string programName(const char* path) {
-    const std::string_view whole = path && *path ? path : "hemodynamics";
-    const std::size_t slash = whole.find_last_of('/');
-    return std::string(slash == std::string_view::npos ? whole : whole.substr(slash + 1));
+    // The platform's own folder separators: a backslash is one on Windows alone.
+    const std::string name = std::filesystem::path(path && *path ? path : "").filename().string();
+    return name.empty() ? "hemodynamics" : name;
 }
 
 std::string helpText(std::string_view program) {

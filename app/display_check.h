@@ -2,7 +2,8 @@
 // Qt's platform plugin ends the program with a fatal message and an abort, a core dump on many
 // systems, when it cannot open the display. While a DisplayCheck lives, such an end becomes one
 // clear line on the standard error and exit status 1. The plugin's warnings that come before
-// it are held back, and passed on only if the display opened after all.
+// it are held back, and passed on only if the display opened after all. Where no display server
+// is needed (Windows, macOS) it does nothing.
 
 #include <string>
 #include <string_view>

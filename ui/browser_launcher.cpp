@@ -6,13 +6,22 @@
 
 namespace ui {
 
+// Free desktops open addresses through xdg-open, which tells by its exit status whether it
+// found a browser; Qt's own call would not. Elsewhere the platform's own way (the Windows shell,
+// Launch Services) reports a failure itself.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+constexpr bool kXdgOpen = true;
+#else
+constexpr bool kXdgOpen = false;
+#endif
+
 void BrowserLauncher::open(const QUrl& url, const std::function<void()>& failed) {
-    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    const QString opener =
+        kXdgOpen ? QStandardPaths::findExecutable(QStringLiteral("xdg-open")) : QString();
     if (opener.isEmpty()) {
         if (!QDesktopServices::openUrl(url)) failed();
         return;
     }
-    // xdg-open tells by its exit status whether it found a browser; Qt's own call would not.
     // Its messages and the browser's go to the program's own output, as they would otherwise.
     auto* const process = new QProcess(this);
     process->setProgram(opener);
