@@ -1,8 +1,9 @@
 #include "app/start.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QStyleFactory>
+#include <QTimer>
+#include <chrono>
 #include <cstdio>
 #include <memory>
 
@@ -19,6 +20,12 @@
 #include "ui/table_error.h"
 
 namespace app {
+
+namespace {
+
+constexpr std::chrono::seconds kAllFontsAfter{2};
+
+}  // namespace
 
 void showTitleWindow(ui::Form& title, ui::DesktopFonts& desktopFonts) {
     title.Show();
@@ -66,10 +73,10 @@ int run(int argc, char** argv) {
     }
     // Closed while the others were being made: the program ends as if the event loop had run.
     if (!windows->mainWindow()->isVisible()) return 0;
-    // Once start-up is over and nothing waits to be handled, Qt gets all of the desktop's fonts.
-    QObject::connect(
-        QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &application,
-        [&desktopFonts] { desktopFonts.useAll(); }, Qt::SingleShotConnection);
+    // A few seconds after start-up, while the student reads the title window, Qt gets all of the
+    // desktop's fonts: they draw what the program's fonts lack, and listing them then keeps the
+    // first click from waiting for it.
+    QTimer::singleShot(kAllFontsAfter, &application, [&desktopFonts] { desktopFonts.useAll(); });
     return QApplication::exec();
 }
 

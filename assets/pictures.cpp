@@ -34,12 +34,24 @@ const PictureFile& pictureFile(Picture picture) {
     return *it;
 }
 
+namespace {
+
+// Told that the data is PNG, the reader asks no image format plugin to look at it first.
+QImage readPng(QIODevice& device, QImageReader& reader) {
+    reader.setDevice(&device);
+    reader.setFormat("png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+}  // namespace
+
 QImage decodePicture(const QByteArray& data, QSize size, const QString& name) {
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "png");
-    const QImage image = reader.read();
+    QImageReader reader;
+    const QImage image = readPng(buffer, reader);
     if (image.isNull())
         throw PictureError(
             QStringLiteral("Damaged picture %1: %2").arg(name, reader.errorString()).toStdString());
@@ -60,8 +72,9 @@ QImage loadPicture(Picture picture) {
 }
 
 QImage iconImage() {
-    QImageReader reader(QString::fromLatin1(kIconResource));
-    const QImage image = reader.read();
+    QFile file(QString::fromLatin1(kIconResource));
+    QImageReader reader;
+    const QImage image = file.open(QIODevice::ReadOnly) ? readPng(file, reader) : QImage();
     return image.size() == kIconSize ? image : QImage();
 }
 
