@@ -14,7 +14,9 @@
 #include "chart/chart_render.h"
 #include "chart/chart_widget.h"
 #include "chart/curve_export.h"
+#include "chart/curve_values.h"
 #include "chart/curve_values_window.h"
+#include "chart/readout.h"
 
 namespace chart {
 
@@ -47,10 +49,13 @@ void ChartMenu::popup(QPoint at) {
     menu_->setObjectName(QStringLiteral("ChartMenu"));
     menu_->setAttribute(Qt::WA_DeleteOnClose);
     const bool hosted = chart().host() != nullptr;
+    const std::vector<CurvePoints>& curves = chart().curves();
+    const bool data = std::any_of(curves.begin(), curves.end(),
+                                  [](const CurvePoints& curve) { return !curve.points.empty(); });
     menu_->addAction(kCopyPicture, this, &ChartMenu::copyPicture);
     menu_->addAction(kSavePicture, this, &ChartMenu::savePicture)->setEnabled(hosted);
-    menu_->addAction(kSaveData, this, &ChartMenu::saveData)->setEnabled(hosted);
-    menu_->addAction(kCurveValues, this, [this] { showCurveValues(); });
+    menu_->addAction(kSaveData, this, &ChartMenu::saveData)->setEnabled(hosted && data);
+    menu_->addAction(kCurveValues, this, [this] { showCurveValues(); })->setEnabled(data);
     menu_->addAction(kPrint, this, &ChartMenu::print)->setEnabled(hosted);
     if (chart().isZoomed()) {
         menu_->addSeparator();
@@ -102,10 +107,32 @@ void ChartMenu::saveData() {
                     QLocale()));
 }
 
+void ChartMenu::showShownValues() {
+    // What the chart shows: the curves cut at the ends of the time axis as it stands (fixed, or
+    // zoomed and scrolled).
+    const ChartGeometry& g = chart().layout();
+    const AxisRange shown = g.bottomMap.range();
+    std::vector<CurvePoints> curves = chart().curves();
+    for (CurvePoints& curve : curves)
+        curve.points = pointsWithin(curve.points, shown.minimum, shown.maximum);
+    values_->setCurves(curves, QStringLiteral("На отрезке времени от %1 до %2 с")
+                                   .arg(readoutNumber(shown.minimum, g.bottomTexts),
+                                        readoutNumber(shown.maximum, g.bottomTexts)));
+}
+
 CurveValuesWindow& ChartMenu::showCurveValues() {
     const bool first = !values_;
-    if (first) values_ = new CurveValuesWindow(&chart());
-    values_->setCurves(chart().curves());
+    if (first) {
+        values_ = new CurveValuesWindow(&chart());
+        // Named after its window's heading, and closed when that window is.
+        const QStringList header =
+            chart().host() ? chart().host()->documentHeader() : QStringList();
+        if (!header.isEmpty())
+            values_->setWindowTitle(values_->windowTitle() + QStringLiteral(" — ") +
+                                    header.first());
+        chart().window()->installEventFilter(this);
+    }
+    showShownValues();
     if (first) {
         // Over the chart's upper left corner, where it hides no prompt or field; on the screen.
         const QRect screen = chart().screen()->availableGeometry();
@@ -124,7 +151,14 @@ CurveValuesWindow& ChartMenu::showCurveValues() {
 
 void ChartMenu::chartChanged() {
     // An open values window follows the curves.
-    if (values_ && values_->isVisible()) values_->setCurves(chart().curves());
+    if (values_ && values_->isVisible()) showShownValues();
+}
+
+bool ChartMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == chart().window() && watched != &chart() && event->type() == QEvent::Hide &&
+        values_)
+        values_->close();
+    return ChartTool::eventFilter(watched, event);
 }
 
 void ChartMenu::print() {

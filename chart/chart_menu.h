@@ -1,7 +1,8 @@
 #pragma once
 // The chart's menu, on a right click without a drag (or the menu key): copy the picture, save
 // it as PNG or SVG, save the curves as CSV, the curves' values, print, and undo the zoom while
-// zoomed. Dialogs, boxes and the printed header come from the chart's host.
+// zoomed; the entries that need curves are disabled while the chart has none. Dialogs, boxes
+// and the printed header come from the chart's host.
 
 #include <QMenu>
 #include <QPointer>
@@ -42,7 +43,12 @@ class ChartMenu : public ChartTool {
     // The picture is this many times as fine as the chart on screen.
     static constexpr qreal kPictureScale = 2;
 
+  protected:
+    // The values window closes with the chart's window.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void showShownValues();
     // Writes the file whole or not at all; an error box names the file and the reason.
     bool write(const QString& path, const QByteArray& bytes);
 

@@ -42,4 +42,23 @@ std::optional<CurveStatistics> statisticsOf(const std::vector<ChartPoint>& point
     return s;
 }
 
+std::vector<ChartPoint> pointsWithin(const std::vector<ChartPoint>& points, double from,
+                                     double to) {
+    std::vector<ChartPoint> within;
+    if (points.empty() || from > to) return within;
+    const auto first = std::lower_bound(points.begin(), points.end(), from,
+                                        [](const ChartPoint& p, double t) { return p.x < t; });
+    const auto last = std::upper_bound(points.begin(), points.end(), to,
+                                       [](double t, const ChartPoint& p) { return t < p.x; });
+    const QColor colour = points.front().color;
+    if (first != points.begin() && (first == points.end() || first->x > from)) {
+        if (const auto y = curveValueAt(points, from)) within.push_back({from, *y, colour});
+    }
+    within.insert(within.end(), first, std::max(first, last));
+    if (last != points.end() && last != points.begin() && std::prev(last)->x < to) {
+        if (const auto y = curveValueAt(points, to)) within.push_back({to, *y, colour});
+    }
+    return within;
+}
+
 }  // namespace chart

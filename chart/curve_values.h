@@ -28,4 +28,9 @@ struct CurveStatistics {
 // Nothing for a curve without points.
 std::optional<CurveStatistics> statisticsOf(const std::vector<ChartPoint>& points);
 
+// The curve as drawn between two times: its points from `from` to `to`, and where it runs on
+// beyond either time, its interpolated value there in place of the points outside. Empty when
+// the curve does not reach into that span.
+std::vector<ChartPoint> pointsWithin(const std::vector<ChartPoint>& points, double from, double to);
+
 }  // namespace chart

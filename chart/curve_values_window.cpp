@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
@@ -13,10 +14,11 @@
 namespace chart {
 
 CurveValuesWindow::CurveValuesWindow(QWidget* owner)
-    : QWidget(owner, Qt::Tool), view_(new QTableWidget(this)) {
+    : QWidget(owner, Qt::Tool), span_(new QLabel(this)), view_(new QTableWidget(this)) {
     setObjectName(QStringLiteral("CurveValues"));
     setWindowTitle(QStringLiteral("Значения кривых"));
     setAttribute(Qt::WA_DeleteOnClose, false);
+    span_->setObjectName(QStringLiteral("Span"));
     view_->setObjectName(QStringLiteral("Table"));
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->verticalHeader()->hide();
@@ -29,11 +31,15 @@ CurveValuesWindow::CurveValuesWindow(QWidget* owner)
     auto* const shortcut = new QShortcut(QKeySequence::Copy, this);
     connect(shortcut, &QShortcut::activated, this, &CurveValuesWindow::copyTable);
     auto* const layout = new QVBoxLayout(this);
+    layout->addWidget(span_);
     layout->addWidget(view_);
     layout->addWidget(copy, 0, Qt::AlignRight);
 }
 
-void CurveValuesWindow::setCurves(const std::vector<CurvePoints>& curves) {
+QString CurveValuesWindow::span() const { return span_->text(); }
+
+void CurveValuesWindow::setCurves(const std::vector<CurvePoints>& curves, const QString& span) {
+    span_->setText(span);
     table_ = valuesTable(curves, QLocale());
     view_->clear();
     view_->setColumnCount(static_cast<int>(table_.header.size()));

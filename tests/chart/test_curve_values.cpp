@@ -118,6 +118,43 @@ class TestCurveValues : public QObject {
         QCOMPARE(huge->timeWeightedMean, 1.55e308);
     }
 
+    // The curve as drawn between two times: the points between them, and the interpolated value
+    // at an end the curve runs on beyond.
+    void pointsWithin_data() {
+        QTest::addColumn<double>("from");
+        QTest::addColumn<double>("to");
+        QTest::addColumn<QList<QPointF>>("expected");
+        QTest::newRow("ends on points") << 0.0 << 3.0 << QList<QPointF>{{0, 0}, {1, 10}, {3, 0}};
+        QTest::newRow("ends between points")
+            << 0.5 << 2.0 << QList<QPointF>{{0.5, 5}, {1, 10}, {2, 5}};
+        QTest::newRow("within one step") << 1.5 << 2.5 << QList<QPointF>{{1.5, 7.5}, {2.5, 2.5}};
+        QTest::newRow("beyond both ends") << -1.0 << 4.0 << QList<QPointF>{{0, 0}, {1, 10}, {3, 0}};
+        QTest::newRow("before the curve") << -2.0 << -1.0 << QList<QPointF>{};
+        QTest::newRow("after the curve") << 3.5 << 4.0 << QList<QPointF>{};
+    }
+    void pointsWithin() {
+        QFETCH(double, from);
+        QFETCH(double, to);
+        QFETCH(QList<QPointF>, expected);
+        QList<QPointF> within;
+        for (const ChartPoint& p :
+             chart::pointsWithin(pointsOf({{0, 0}, {1, 10}, {3, 0}}), from, to))
+            within << QPointF(p.x, p.y);
+        QCOMPARE(within, expected);
+    }
+
+    // The cardiac-cycle curve of the resistance window runs on past the axis's 1,6 s; over the
+    // axis its lowest point is the one drawn at 0,82 s, not the one beyond it.
+    void statisticsOfWhatIsShown() {
+        std::vector<ChartPoint> curve = kJoined;
+        curve.push_back({1.60, 79.0, Qt::red});
+        curve.push_back({1.64, 76.128, Qt::red});
+        const auto shown = chart::statisticsOf(chart::pointsWithin(curve, 0, 1.6));
+        QCOMPARE(shown->minimum, 77.1211);
+        QCOMPARE(shown->timeOfMinimum, 0.82);
+        QCOMPARE(chart::statisticsOf(curve)->minimum, 76.128);
+    }
+
     // Written and read back, every time and pressure is the same double; titles keep their
     // Cyrillic letters and a title holding the separator survives.
     void csvReadsBackExactly_data() {

@@ -309,11 +309,13 @@ class TestChartResults : public QObject {
                  QStringList{"taken.png"});
     }
 
-    // The values window: per curve its peak, lowest point, range and mean; copied as a table.
+    // The values window: per curve its peak, lowest point, range and mean over the time the
+    // chart shows; copied as a table; named after its window and closed with it.
     void curveValues() {
         Built built("Form22", kForm22);
         chart::CurveValuesWindow& values = built.chart().menu().showCurveValues();
         QVERIFY(values.isVisible());
+        QVERIFY(values.windowTitle().startsWith(QStringLiteral("Значения кривых — Исследование")));
         const auto* table = values.findChild<QTableWidget*>("Table");
         QCOMPARE(table->rowCount(), 3);
         // Every cell in sight: nothing to scroll to.
@@ -321,15 +323,53 @@ class TestChartResults : public QObject {
         QCOMPARE(table->verticalScrollBar()->maximum(), 0);
         QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
         QCOMPARE(table->item(0, 0)->text(), QStringLiteral("x1"));
-        const auto stats = chart::statisticsOf(built.chart().data().curves()[0].points);
-        QCOMPARE(table->item(0, 1)->text(), QLocale().toString(stats->maximum, 'f', 3));
         QCOMPARE(table->item(0, 1)->text(), QStringLiteral("126,678"));  // the first peak
+        // The curves run on past the axis's 1,6 s; the lowest point shown is at 0,82 s.
+        QCOMPARE(values.span(), QStringLiteral("На отрезке времени от 0,00 до 1,60 с"));
+        QCOMPARE(table->item(0, 3)->text(), QStringLiteral("77,121"));
+        QCOMPARE(table->item(0, 4)->text(), QStringLiteral("0,820"));
         values.findChild<QPushButton*>("Copy")->click();
         const QStringList copied = QGuiApplication::clipboard()->text().split('\n');
         QCOMPARE(copied[0].split('\t').size(), 7);
         QCOMPARE(copied[1].split('\t')[0], QStringLiteral("x1"));
         QCOMPARE(copied[1].split('\t')[1], QStringLiteral("126,678"));
-        values.close();
+
+        // A zoom onto the first systole: the values follow, and so they do after a rebuild.
+        built.chart().setViewState({chart::AxisRange{0.1, 0.3}, std::nullopt});
+        QCoreApplication::processEvents();
+        QVERIFY(values.span().startsWith(QStringLiteral("На отрезке времени от 0,1")));
+        const double from = built.chart().layout().bottomMap.range().minimum;
+        const double to = built.chart().layout().bottomMap.range().maximum;
+        const auto zoomed =
+            chart::statisticsOf(chart::pointsWithin(built.chart().curves()[0].points, from, to));
+        QCOMPARE(table->item(0, 3)->text(), QLocale().toString(zoomed->minimum, 'f', 3));
+        typeAndBuild(*built.window, {"1,2", "50", "1,1", "1,5", "2"});
+        QCoreApplication::processEvents();
+        QVERIFY(values.isVisible());
+        const auto rebuilt =
+            chart::statisticsOf(chart::pointsWithin(built.chart().curves()[0].points, from, to));
+        QCOMPARE(table->item(0, 3)->text(), QLocale().toString(rebuilt->minimum, 'f', 3));
+
+        built.window->hide();
+        QVERIFY(!values.isVisible());
+    }
+
+    // Until the chart has curves, the entries that need them are off.
+    void emptyChartMenu() {
+        testing_support::RecordingDesktop desktop;
+        const auto window = makeInvestigation("Form22", desktop);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        chart::ChartWidget& chart = *window->chart();
+        chart.menu().popup(chart.layout().plot.center());
+        QMenu* const menu = chart.menu().openMenu();
+        QVERIFY(menu);
+        QStringList enabled;
+        for (const QAction* a : menu->actions())
+            if (a->isEnabled()) enabled << a->text();
+        QCOMPARE(enabled, (QStringList{ChartMenu::kCopyPicture, ChartMenu::kSavePicture,
+                                       ChartMenu::kPrint}));
+        menu->close();
     }
 
     // Printing through the window's desktop into a PDF file: the heading, each prompt with its
