@@ -33,10 +33,11 @@ const QString kPngFilter = QStringLiteral("Рисунок PNG (*.png)");
 const QString kSvgFilter = QStringLiteral("Рисунок SVG (*.svg)");
 const QString kCsvFilter = QStringLiteral("Таблица CSV (*.csv)");
 
-// The name a file is saved under: its own extension when it has one of these, else the one of
-// the type chosen in the dialog.
+// The name a file is saved under: as typed when it ends in the extension of the type chosen in
+// the dialog, else with that extension added ("C=1.2" gives "C=1.2.png").
 QString withExtension(const QString& path, const QString& extension) {
-    return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + extension : path;
+    const QString ending = QLatin1Char('.') + extension;
+    return path.endsWith(ending, Qt::CaseInsensitive) ? path : path + ending;
 }
 
 }  // namespace
@@ -76,10 +77,10 @@ void ChartMenu::savePicture() {
     const QString chosen = host->saveFileName(kSavePicture.chopped(1), QStringLiteral("график.png"),
                                               {kPngFilter, kSvgFilter}, &filter);
     if (chosen.isEmpty()) return;
-    const QString typed = QFileInfo(chosen).suffix().toLower();
-    const bool svg =
-        typed == QLatin1String("svg") || (typed != QLatin1String("png") && filter == kSvgFilter);
+    // The file's type is the one chosen in the dialog, whatever the name typed.
+    const bool svg = filter == kSvgFilter;
     const QString path = withExtension(chosen, svg ? QStringLiteral("svg") : QStringLiteral("png"));
+    if (!mayWrite(path)) return;
     if (svg) {
         write(path, chartSvg(chart().data(), chart().viewState(), chart().size(),
                              chart().accessibleName()));
@@ -96,11 +97,13 @@ void ChartMenu::saveData() {
     const QString chosen = host->saveFileName(kSaveData.chopped(1), QStringLiteral("график.csv"),
                                               {kCsvFilter}, &filter);
     if (chosen.isEmpty()) return;
+    const QString path = withExtension(chosen, QStringLiteral("csv"));
+    if (!mayWrite(path)) return;
     const ChartSettings& settings = chart().data().settings();
     const auto orDefault = [](const QString& title, const char* otherwise) {
         return title.trimmed().isEmpty() ? QString::fromUtf8(otherwise) : title;
     };
-    write(withExtension(chosen, QStringLiteral("csv")),
+    write(path,
           curvesCsv(chart().curves(),
                     {QStringLiteral("Кривая"), orDefault(settings.bottomAxis.title, "время (с)"),
                      orDefault(settings.leftAxis.title, "давление (мм.рт.ст)")},
@@ -169,6 +172,10 @@ void ChartMenu::print() {
     if (!host->choosePrinter(printer)) return;
     printChart(printer, host->documentHeader(), chart().data(), chart().viewState(),
                chart().size());
+}
+
+bool ChartMenu::mayWrite(const QString& path) {
+    return !QFileInfo(path).isFile() || chart().host()->confirmOverwrite(path);
 }
 
 bool ChartMenu::write(const QString& path, const QByteArray& bytes) {

@@ -49,6 +49,8 @@ class ChartMenu : public ChartTool {
 
   private:
     void showShownValues();
+    // Whether the file may be written: no file there yet, or its replacing confirmed.
+    bool mayWrite(const QString& path);
     // Writes the file whole or not at all; an error box names the file and the reason.
     bool write(const QString& path, const QByteArray& bytes);
 

@@ -192,6 +192,10 @@ QString InvestigationFrame::saveFileName(const QString& caption, const QString& 
     return desktop().saveFileName(caption, suggestedName, filters, selectedFilter);
 }
 
+bool InvestigationFrame::confirmOverwrite(const QString& path) {
+    return desktop().confirmOverwrite(path);
+}
+
 bool InvestigationFrame::choosePrinter(QPrinter& printer) {
     return desktop().choosePrinter(printer);
 }

@@ -41,6 +41,7 @@ class InvestigationFrame : public ui::Form, private chart::ChartHost {
   private:
     QString saveFileName(const QString& caption, const QString& suggestedName,
                          const QStringList& filters, QString* selectedFilter) override;
+    bool confirmOverwrite(const QString& path) override;
     bool choosePrinter(QPrinter& printer) override;
     void showError(const QString& message) override;
 

@@ -56,6 +56,10 @@ QString applicationTitle(const QString& programPath) {
 
 QString applicationTitle() { return applicationTitle(QCoreApplication::applicationFilePath()); }
 
+QString overwriteQuestion(const QString& path) {
+    return QStringLiteral("Файл %1 уже есть.\nЗаменить его?").arg(QDir::toNativeSeparators(path));
+}
+
 QString unopenedPageMessage(const QUrl& url) {
     return QStringLiteral(
                "Не удалось открыть страницу\n%1\nСкопируйте адрес и откройте его в браузере")
@@ -75,8 +79,12 @@ int captionWidth(const QString& caption) {
 
 // A box modal to the whole program: while it is open no other window can be reached. Selectable
 // text can be marked and copied with the mouse or the keyboard.
-void showBox(QMessageBox::Icon icon, const QString& text, bool selectable = false) {
-    QMessageBox box(icon, applicationTitle(), text, QMessageBox::Ok);
+QMessageBox::StandardButton showBox(QMessageBox::Icon icon, const QString& text,
+                                    bool selectable = false,
+                                    QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                    QMessageBox::StandardButton preferred = QMessageBox::Ok) {
+    QMessageBox box(icon, applicationTitle(), text, buttons);
+    box.setDefaultButton(preferred);
     box.setTextFormat(Qt::PlainText);  // a field's text is quoted as typed, never as markup
     if (selectable) {
         box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -90,6 +98,7 @@ void showBox(QMessageBox::Icon icon, const QString& text, bool selectable = fals
                       grid->rowCount(), 0, 1, grid->columnCount());
     }
     box.exec();
+    return box.standardButton(box.clickedButton());
 }
 
 }  // namespace
@@ -132,9 +141,15 @@ QString QtDesktop::saveFileName(const QString& caption, const QString& suggested
                                 const QStringList& filters, QString* selectedFilter) {
     const QString path = QFileDialog::getSaveFileName(
         QApplication::activeWindow(), caption, QDir(folders_.start()).filePath(suggestedName),
-        filters.join(QStringLiteral(";;")), selectedFilter);
+        filters.join(QStringLiteral(";;")), selectedFilter, QFileDialog::DontConfirmOverwrite);
     if (!path.isEmpty()) folders_.saved(path);
     return path;
+}
+
+bool QtDesktop::confirmOverwrite(const QString& path) {
+    // No unless asked for: Enter keeps the file.
+    return showBox(QMessageBox::Question, overwriteQuestion(path), false,
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool QtDesktop::choosePrinter(QPrinter& printer) {

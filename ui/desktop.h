@@ -26,9 +26,11 @@ class Desktop {
     virtual void openUrl(const QUrl& url) = 0;
     // The save dialog: the path chosen, or an empty string when the user cancels. It offers
     // `suggestedName`; `filters` are its file types, `selectedFilter` holds the one offered
-    // first and receives the one chosen.
+    // first and receives the one chosen. It does not ask about replacing a file.
     virtual QString saveFileName(const QString& caption, const QString& suggestedName,
                                  const QStringList& filters, QString* selectedFilter) = 0;
+    // The question whether an existing file may be replaced: true for yes.
+    virtual bool confirmOverwrite(const QString& path) = 0;
     // The print dialog for this printer; false when the user cancels.
     virtual bool choosePrinter(QPrinter& printer) = 0;
 };
@@ -62,6 +64,7 @@ class QtDesktop final : public Desktop {
     void openUrl(const QUrl& url) override;
     QString saveFileName(const QString& caption, const QString& suggestedName,
                          const QStringList& filters, QString* selectedFilter) override;
+    bool confirmOverwrite(const QString& path) override;
     bool choosePrinter(QPrinter& printer) override;
 
   private:
@@ -69,6 +72,9 @@ class QtDesktop final : public Desktop {
     UrlOpener opener_;
     SaveFolders folders_;
 };
+
+// The question of the box that asks whether a file may be replaced.
+QString overwriteQuestion(const QString& path);
 
 // What the error box says when a page could not be opened: the address on a line of its own, so
 // that it can be selected and copied whole.

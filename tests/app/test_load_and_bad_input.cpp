@@ -104,6 +104,7 @@ class CountingDesktop final : public ui::Desktop {
     QString saveFileName(const QString&, const QString&, const QStringList&, QString*) override {
         return {};
     }
+    bool confirmOverwrite(const QString&) override { return false; }
     bool choosePrinter(QPrinter&) override { return false; }
     int messages = 0;
     int errors = 0;

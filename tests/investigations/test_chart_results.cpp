@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QImageReader>
 #include <QMenu>
 #include <QProcess>
 #include <QScrollBar>
@@ -286,6 +287,81 @@ class TestChartResults : public QObject {
         QCOMPARE(last[0], QStringLiteral("x3"));
         QCOMPARE(QString(last[1]).replace(',', '.').toDouble(), curves[2].points.back().x);
         QCOMPARE(QString(last[2]).replace(',', '.').toDouble(), curves[2].points.back().y);
+    }
+
+    // The file's type is the one chosen in the dialog; a name that does not end in its extension
+    // gets it added, whatever dots it holds.
+    void fileNamesKeepTheirType_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("type");  // the dialog's file type
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("format");  // as Qt's reader sees it; "csv" for data
+        const QString png = QStringLiteral("Рисунок PNG (*.png)");
+        const QString svg = QStringLiteral("Рисунок SVG (*.svg)");
+        const QString csv = QStringLiteral("Таблица CSV (*.csv)");
+        QTest::newRow("C=1.2 as PNG") << "C=1.2" << png << "C=1.2.png" << QByteArray("png");
+        QTest::newRow("C=1.2 as SVG") << "C=1.2" << svg << "C=1.2.svg" << QByteArray("svg");
+        QTest::newRow("another type's name")
+            << "график.jpg" << png << "график.jpg.png" << QByteArray("png");
+        QTest::newRow("svg name, PNG chosen")
+            << "chart.svg" << png << "chart.svg.png" << QByteArray("png");
+        QTest::newRow("own extension in capitals")
+            << "chart.PNG" << png << "chart.PNG" << QByteArray("png");
+        QTest::newRow("X 1.5 as data") << "X 1.5" << csv << "X 1.5.csv" << QByteArray("csv");
+        QTest::newRow("data with its extension")
+            << "данные.csv" << csv << "данные.csv" << QByteArray("csv");
+    }
+    void fileNamesKeepTheirType() {
+        QFETCH(QString, typed);
+        QFETCH(QString, type);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, format);
+        Built built("Form9", kForm9);
+        QTemporaryDir folder;
+        built.desktop.savePath = folder.filePath(typed);
+        built.desktop.saveFilter = type;
+        if (format == "csv") {
+            built.chart().menu().saveData();
+        } else {
+            built.chart().menu().savePicture();
+        }
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{written});
+        const QString path = folder.filePath(written);
+        if (format == "csv") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY(file.readAll().startsWith("\xEF\xBB\xBF\xD0\x9A"));  // BOM, "К"
+        } else if (format == "svg") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY(file.readAll().contains("<svg"));
+        } else {
+            QCOMPARE(QImageReader(path).format(), format);
+        }
+        QVERIFY(built.desktop.overwriteQuestions.isEmpty());
+    }
+
+    // An existing file is replaced only when the user says so, asked once, by name.
+    void existingFileIsReplacedOnlyWhenConfirmed() {
+        Built built("Form9", kForm9);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("C=1.2.png"));
+        QFile existing(path);
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write("kept");
+        existing.close();
+        built.desktop.savePath = folder.filePath(QStringLiteral("C=1.2"));
+        built.desktop.overwrite = false;
+        built.chart().menu().savePicture();
+        QCOMPARE(built.desktop.overwriteQuestions, QStringList{path});
+        QVERIFY(existing.open(QIODevice::ReadOnly));
+        QCOMPARE(existing.readAll(), QByteArray("kept"));
+        existing.close();
+        built.desktop.overwrite = true;
+        built.chart().menu().savePicture();
+        QCOMPARE(built.desktop.overwriteQuestions.size(), 2);
+        QCOMPARE(QImageReader(path).format(), QByteArray("png"));
+        QVERIFY(built.desktop.errors.isEmpty());
     }
 
     // A file that cannot be written gives the error box with the path, and no file.

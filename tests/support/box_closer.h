@@ -1,6 +1,6 @@
 #pragma once
-// Closes each message box the program opens, with a click on its button, remembering how the
-// box looked: for tests that go through the real boxes.
+// Closes each message box the program opens, with a click on its button (the given one where
+// the box has it), remembering how the box looked: for tests that go through the real boxes.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -19,7 +19,7 @@ struct SeenBox {
     int buttons = 0;
     Qt::TextFormat format = Qt::AutoText;
     QRect frame;              // on the screen
-    QRect okButton;           // on the screen
+    QRect okButton;           // the button clicked, on the screen
     QRect screen;             // the screen's available area
     QString rawText;          // as the box holds it
     bool selectable = false;  // its text can be marked with the mouse
@@ -28,7 +28,7 @@ struct SeenBox {
 
 class BoxCloser : public QObject {
   public:
-    BoxCloser() {
+    explicit BoxCloser(QMessageBox::StandardButton answer = QMessageBox::Ok) : answer_(answer) {
         connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
         timer_.start(5);
     }
@@ -39,7 +39,8 @@ class BoxCloser : public QObject {
         for (QWidget* const w : QApplication::topLevelWidgets()) {
             auto* const box = qobject_cast<QMessageBox*>(w);
             if (!box || !box->isVisible()) continue;
-            QAbstractButton* const ok = box->button(QMessageBox::Ok);
+            QAbstractButton* const ok =
+                box->button(answer_) ? box->button(answer_) : box->button(QMessageBox::Ok);
             seen_.push_back({box->windowTitle(), box->icon(),
                              QString(box->text()).remove(QChar(0x200B)), int(box->buttons().size()),
                              box->textFormat(), box->frameGeometry(),
@@ -50,6 +51,7 @@ class BoxCloser : public QObject {
             QTest::mouseClick(ok, Qt::LeftButton);
         }
     }
+    const QMessageBox::StandardButton answer_;
     QTimer timer_;
     std::vector<SeenBox> seen_;
 };

@@ -23,6 +23,10 @@ class RecordingDesktop final : public ui::Desktop {
         if (!saveFilter.isEmpty()) *selectedFilter = saveFilter;
         return savePath;
     }
+    bool confirmOverwrite(const QString& path) override {
+        overwriteQuestions << path;
+        return overwrite;
+    }
     // Answers the print dialog: accepted when `printTo` names a PDF file to print into.
     bool choosePrinter(QPrinter& printer) override {
         ++printDialogs;
@@ -37,6 +41,7 @@ class RecordingDesktop final : public ui::Desktop {
         errors.clear();
         urls.clear();
         saveDialogs.clear();
+        overwriteQuestions.clear();
         printDialogs = 0;
     }
 
@@ -52,6 +57,8 @@ class RecordingDesktop final : public ui::Desktop {
     std::vector<QUrl> urls;
     std::vector<SaveDialog> saveDialogs;
     int printDialogs = 0;
+    QStringList overwriteQuestions;
+    bool overwrite = true;  // the answer to them
     QString savePath;
     QString saveFilter;
     QString printTo;

@@ -71,6 +71,31 @@ class TestBoxes : public QObject {
                                 .arg(caption)));
     }
 
+    // Replacing a file is asked in the program's own box, as wide as its caption.
+    void overwriteQuestion_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("yes") << int(QMessageBox::Yes) << true;
+        QTest::newRow("no") << int(QMessageBox::No) << false;
+    }
+    void overwriteQuestion() {
+        QFETCH(int, answer);
+        QFETCH(bool, replace);
+        ui::QtDesktop desktop;
+        const testing_support::BoxCloser closer(static_cast<QMessageBox::StandardButton>(answer));
+        const QString path = QStringLiteral("/tmp/C=1.2.png");
+        QCOMPARE(desktop.confirmOverwrite(path), replace);
+        QCOMPARE(closer.seen().size(), 1u);
+        const testing_support::SeenBox& box = closer.seen()[0];
+        QCOMPARE(box.caption, ui::applicationTitle());
+        QCOMPARE(box.icon, QMessageBox::Question);
+        QCOMPARE(box.buttons, 2);
+        QCOMPARE(box.text, ui::overwriteQuestion(path));
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        QVERIFY(box.frame.width() >= QFontMetrics(bold).horizontalAdvance(box.caption) + 64);
+    }
+
     // A page that cannot be opened: the error box names it, and the address stands whole on its
     // own line, selectable, without invisible break points that a copy would carry along.
     void unopenedPageIsReported_data() {
