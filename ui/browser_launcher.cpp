@@ -7,22 +7,39 @@
 namespace ui {
 
 // Free desktops open addresses through xdg-open, which tells by its exit status whether it
-// found a browser; Qt's own call would not. Elsewhere the platform's own way (the Windows shell,
-// Launch Services) reports a failure itself.
+// found a browser; without it, through the browser the user names in $DEFAULT_BROWSER or
+// $BROWSER, whose exit status tells the same. Qt's own call would start either without waiting
+// to hear. Elsewhere the platform's own way (the Windows shell, Launch Services) reports a
+// failure itself.
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
 constexpr bool kXdgOpen = true;
 #else
 constexpr bool kXdgOpen = false;
 #endif
 
+namespace {
+
+// The program that opens addresses on a free desktop: xdg-open, else the user's browser.
+QString opener() {
+    if (!kXdgOpen) return {};
+    QString found = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    for (const char* variable : {"DEFAULT_BROWSER", "BROWSER"}) {
+        const QString named = qEnvironmentVariable(variable);
+        if (found.isEmpty() && !named.isEmpty()) found = QStandardPaths::findExecutable(named);
+    }
+    return found;
+}
+
+}  // namespace
+
 void BrowserLauncher::open(const QUrl& url, const std::function<void()>& failed) {
-    const QString opener =
-        kXdgOpen ? QStandardPaths::findExecutable(QStringLiteral("xdg-open")) : QString();
+    const QString opener = ui::opener();
     if (opener.isEmpty()) {
         if (!QDesktopServices::openUrl(url)) failed();
         return;
     }
-    // Its messages and the browser's go to the program's own output, as they would otherwise.
+    // Its messages and the browser's go to the program's own output, as they would otherwise. A
+    // browser that opens the page stays running, and only its failing is heard of.
     auto* const process = new QProcess(this);
     process->setProgram(opener);
     process->setArguments({url.toString(QUrl::FullyEncoded)});

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -88,6 +89,10 @@ QMessageBox::StandardButton showBox(QMessageBox::Icon icon, const QString& text,
     box.setTextFormat(Qt::PlainText);  // a field's text is quoted as typed, never as markup
     if (selectable) {
         box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        // Reached with Tab as well, so that the keyboard can select and copy it too.
+        for (QLabel* const label : box.findChildren<QLabel*>()) {
+            if (label->text() == text) label->setFocusPolicy(Qt::StrongFocus);
+        }
     }
     box.setWindowModality(Qt::ApplicationModal);
     // The box sizes itself to its layout's minimum width: a spacer as wide as the caption

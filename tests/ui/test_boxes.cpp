@@ -2,9 +2,12 @@
 // could not open, with the address whole and selectable; the launcher that notices it.
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QFontMetrics>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "tests/support/box_closer.h"
@@ -17,25 +20,38 @@ const QUrl kVideo(
     QStringLiteral("https://www.khanacademy.org/science/health-and-medicine/circulatory-system/"
                    "blood-pressure-ddp/v/what-is-blood-pressure-1?t=358"));
 
-// A PATH holding only the given xdg-open, or nothing at all.
+// A PATH holding only the given xdg-open, or nothing at all, and $BROWSER naming the given
+// browser in it, or nothing.
 class FakePath {
   public:
-    explicit FakePath(const char* xdgOpenScript = nullptr) : old_(qgetenv("PATH")) {
-        if (xdgOpenScript) {
-            QFile script(dir_.filePath(QStringLiteral("xdg-open")));
-            script.open(QIODevice::WriteOnly);
-            script.write(xdgOpenScript);
-            script.close();
-            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
+    explicit FakePath(const char* xdgOpenScript = nullptr, const char* browserScript = nullptr)
+        : old_(qgetenv("PATH")) {
+        write("xdg-open", xdgOpenScript);
+        write("browser", browserScript);
         qputenv("PATH", dir_.path().toLocal8Bit());
-        qunsetenv("BROWSER");
         qunsetenv("DEFAULT_BROWSER");
+        if (browserScript) {
+            qputenv("BROWSER", "browser");
+        } else {
+            qunsetenv("BROWSER");
+        }
     }
-    ~FakePath() { qputenv("PATH", old_); }
+    ~FakePath() {
+        qputenv("PATH", old_);
+        qunsetenv("BROWSER");
+    }
     QString file(const char* name) const { return dir_.filePath(QLatin1String(name)); }
 
   private:
+    void write(const char* name, const char* text) {
+        if (!text) return;
+        QFile script(dir_.filePath(QLatin1String(name)));
+        script.open(QIODevice::WriteOnly);
+        script.write(text);
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
     QTemporaryDir dir_;
     QByteArray old_;
 };
@@ -129,6 +145,30 @@ class TestBoxes : public QObject {
         QVERIFY(box.screen.contains(box.frame));
     }
 
+    // The address is copied with the keyboard alone: Tab to the text, select it all, copy.
+    void unopenedPageCopiedWithTheKeyboard() {
+        ui::QtDesktop desktop([](const QUrl&, const std::function<void()>& failed) { failed(); });
+        QString copied;
+        QTimer keys;
+        connect(&keys, &QTimer::timeout, [&] {
+            for (QWidget* const w : QApplication::topLevelWidgets()) {
+                auto* const box = qobject_cast<QMessageBox*>(w);
+                if (!box || !box->isVisible()) continue;
+                keys.stop();
+                QApplication::clipboard()->clear();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+                copied = QApplication::clipboard()->text();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        keys.start(5);
+        desktop.openUrl(kVideo);
+        QTRY_VERIFY(!copied.isEmpty());
+        QVERIFY2(copied.split(QLatin1Char('\n')).contains(kVideo.toString()), qPrintable(copied));
+    }
+
     void openedPageShowsNothing() {
         ui::QtDesktop desktop([](const QUrl&, const std::function<void()>&) {});
         const testing_support::BoxCloser closer;
@@ -137,26 +177,35 @@ class TestBoxes : public QObject {
         QVERIFY(closer.seen().empty());
     }
 
-    // The launcher itself: what xdg-open says decides, and without it Qt's own search.
+    // The launcher itself: what xdg-open says decides; without it, what the browser named in
+    // $BROWSER says; without either, Qt's own search.
     void launcher_data() {
         QTest::addColumn<QString>("xdgOpen");  // empty: none on the PATH
+        QTest::addColumn<QString>("browser");  // empty: no $BROWSER
         QTest::addColumn<bool>("fails");
-        QTest::newRow("no browser at all") << QString() << true;
-        QTest::newRow("xdg-open finds no browser") << "#!/bin/sh\nexit 3\n" << true;
-        QTest::newRow("xdg-open action failed") << "#!/bin/sh\nexit 4\n" << true;
-        QTest::newRow("browser opened") << "#!/bin/sh\necho \"$1\" > \"$0.url\"\n" << false;
+        const QString opens = QStringLiteral("#!/bin/sh\necho \"$1\" > \"${0%/*}/handed.url\"\n");
+        QTest::newRow("no browser at all") << QString() << QString() << true;
+        QTest::newRow("xdg-open finds no browser") << "#!/bin/sh\nexit 3\n" << QString() << true;
+        QTest::newRow("xdg-open action failed") << "#!/bin/sh\nexit 4\n" << QString() << true;
+        QTest::newRow("browser opened") << opens << QString() << false;
+        QTest::newRow("$BROWSER fails") << QString() << "#!/bin/sh\nexit 1\n" << true;
+        QTest::newRow("$BROWSER opens") << QString() << opens << false;
     }
     void launcher() {
         QFETCH(QString, xdgOpen);
+        QFETCH(QString, browser);
         QFETCH(bool, fails);
-        const FakePath path(xdgOpen.isEmpty() ? nullptr : qPrintable(xdgOpen));
+        const QByteArray xdgScript = xdgOpen.toUtf8();
+        const QByteArray browserScript = browser.toUtf8();
+        const FakePath path(xdgOpen.isEmpty() ? nullptr : xdgScript.constData(),
+                            browser.isEmpty() ? nullptr : browserScript.constData());
         ui::BrowserLauncher launcher;
         int failures = 0;
         launcher.open(kVideo, [&failures] { ++failures; });
         if (fails) {
             QTRY_COMPARE(failures, 1);
         } else {
-            QFile handed(path.file("xdg-open.url"));
+            QFile handed(path.file("handed.url"));
             QTRY_VERIFY(handed.exists() && handed.size() > 0);
             QVERIFY(handed.open(QIODevice::ReadOnly));
             QCOMPARE(QString::fromUtf8(handed.readAll()).trimmed(), kVideo.toString());
