@@ -5,6 +5,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
 
 #include "chart/chart_view.h"
 #include "chart/chart_widget.h"
@@ -110,18 +113,73 @@ void Readout::hide() {
     chart().update(area());
 }
 
+namespace {
+
+// The pixel rows that each curve takes between two columns of the plane: where a box placed
+// there would hide it.
+std::vector<std::pair<double, double>> rowsTaken(const ChartGeometry& g,
+                                                 const std::vector<CurvePoints>& curves,
+                                                 double plane, int fromX, int toX) {
+    constexpr int kSamples = 12;
+    std::vector<std::pair<double, double>> taken;
+    for (const CurvePoints& curve : curves) {
+        double top = std::numeric_limits<double>::infinity();
+        double bottom = -top;
+        for (int i = 0; i <= kSamples; ++i) {
+            const double x = fromX + (toX - fromX) * static_cast<double>(i) / kSamples;
+            const double t = valueAt(g, {x, 0}, plane).x();
+            if (const auto value = curveValueAt(curve.points, t)) {
+                const double y = pixelAt(g, {t, *value}, plane).y();
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+        if (top <= bottom) taken.emplace_back(top, bottom);
+    }
+    return taken;
+}
+
+// The top of a box of `height` between `low` and `high` (pixel rows) that hides none of the
+// rows taken, as near as can be to `wanted`; nothing when there is no such room.
+std::optional<int> freeTop(const std::vector<std::pair<double, double>>& taken, int height, int low,
+                           int high, int wanted) {
+    constexpr int kClearance = 3;
+    std::optional<int> best;
+    const auto consider = [&](int top) {
+        top = std::clamp(top, low, high - height);
+        if (top < low) return;
+        for (const auto& [from, to] : taken) {
+            if (top < to + kClearance && top + height > from - kClearance) return;
+        }
+        if (!best || std::abs(top - wanted) < std::abs(*best - wanted)) best = top;
+    };
+    consider(wanted);
+    for (const auto& [from, to] : taken) {
+        consider(static_cast<int>(std::floor(from)) - kClearance - height);
+        consider(static_cast<int>(std::ceil(to)) + kClearance + 1);
+    }
+    consider(low);
+    consider(high - height);
+    return best;
+}
+
+}  // namespace
+
 void Readout::showAt(QPoint pointer) {
     const ChartGeometry& g = chart().layout();
-    // The time is read on the front plane, where the time axis and its labels are.
-    if (!g.plotRegion().contains(pointer) || pointer.x() < g.plot.left() ||
-        pointer.x() > g.plot.right() ||
-        g.bottomMap.range().minimum == g.bottomMap.range().maximum) {
+    // In 3-D the time is read on the plane of the curves, as a zoom reads it, and the line is
+    // drawn there.
+    const double plane = planeUnder(g, chart().data(), {});
+    const QPointF read = valueAt(g, QPointF(pointer), plane);
+    const AxisRange time = g.bottomMap.range();
+    if (!g.plotRegion().contains(pointer) || time.minimum == time.maximum ||
+        read.x() < time.minimum || read.x() > time.maximum) {
         hide();
         return;
     }
     const QRect before = shown_ ? area() : QRect();
     pointer_ = pointer;
-    const double t = valueAt(g, QPointF(pointer)).x();
+    const double t = read.x();
     rows_ = readoutRows(chart().curves(), t, g.bottomTexts, g.leftTexts);
 
     const QFontMetrics fm(readoutFont());
@@ -129,17 +187,32 @@ void Readout::showAt(QPoint pointer) {
     for (const ReadoutRow& row : rows_) width = std::max(width, fm.horizontalAdvance(row.text));
     width += 2 * kPadding + kSample + kPadding;
     const int height = static_cast<int>(rows_.size()) * fm.height() + 2 * kPadding;
-    // Beside the line, right of it where there is room, else left of it: never over the
-    // pointer, which is on the line; inside the chart.
-    const QRect bounds = chart().rect().adjusted(1, 1, -1, -1);
-    int left = pointer.x() + kGap;
-    if (left + width > bounds.right()) left = pointer.x() - kGap - width;
-    const int top = std::clamp(pointer.y() - height / 2, bounds.top(),
-                               std::max(bounds.top(), bounds.bottom() - height));
-    box_ = QRect(left, top, width, height);
+    const AxisRange pressure = g.leftMap.range();
     lineX_ = pointer.x();
-    lineTop_ = g.plot.top();
-    lineBottom_ = g.plot.bottom();
+    lineTop_ = qRound(pixelAt(g, {t, pressure.maximum}, plane).y());
+    lineBottom_ = qRound(pixelAt(g, {t, pressure.minimum}, plane).y());
+    // Beside the line, right of it where there is room, else left of it: never over the
+    // pointer, which is on the line; inside the chart; and where the plot leaves room, clear of
+    // the curves it reads, so that the box hides none of what is read.
+    const QRect bounds = chart().rect().adjusted(1, 1, -1, -1);
+    const int wanted = pointer.y() - height / 2;
+    const int low = bounds.top();
+    const int high = std::max(bounds.top() + height, bounds.bottom());
+    const auto place = [&](int left) -> std::optional<QRect> {
+        if (left < bounds.left() || left + width > bounds.right()) return std::nullopt;
+        const auto top = freeTop(rowsTaken(g, chart().curves(), plane, left, left + width), height,
+                                 low, high, wanted);
+        if (!top) return std::nullopt;
+        return QRect(left, *top, width, height);
+    };
+    const int right = pointer.x() + kGap;
+    const int left = pointer.x() - kGap - width;
+    auto clear = place(right);
+    if (!clear) clear = place(left);
+    const int side = right + width > bounds.right() ? left : right;
+    box_ = clear ? *clear
+                 : QRect(side, std::clamp(wanted, low, std::max(low, bounds.bottom() - height)),
+                         width, height);
     shown_ = true;
     chart().update(before.united(area()));
 }

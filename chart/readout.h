@@ -2,9 +2,11 @@
 // The readout under the pointer: while the pointer is over the plot and no button is held, a
 // thin vertical line follows it and a small box beside the line gives the time and each
 // curve's pressure there, in the curve's colour, with one decimal more than the axis labels
-// show. In 3-D the time is read on the front plane.
+// show; the box stands clear of the curves where the plot leaves room. In 3-D the time is read,
+// and the line drawn, on the plane of the curves.
 
 #include <QColor>
+#include <QLine>
 #include <QLocale>
 #include <QPoint>
 #include <QRect>
@@ -45,6 +47,7 @@ class Readout : public ChartTool {
     // Where the box and the line are drawn, in the widget's coordinates.
     QRect box() const { return box_; }
     int lineX() const { return lineX_; }
+    QLine line() const { return QLine(lineX_, lineTop_, lineX_, lineBottom_); }
 
     void paintOverlay(QPainter& painter) const override;
     void chartChanged() override;

@@ -82,12 +82,18 @@ bool isClickKey(const QKeyEvent& event) {
            (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
-// A dotted frame in the text colour around a link that has the keyboard focus.
-void drawFocusMark(QWidget& widget) {
+// A dotted frame in the text colour around a link that has the keyboard focus. Over a picture,
+// which may be dark, its gaps are drawn in the window's colour, so that it shows on any picture.
+void drawFocusMark(QWidget& widget, bool overPicture = false) {
     if (!widget.hasFocus()) return;
     QPainter painter(&widget);
+    const QRect frame = widget.rect().adjusted(0, 0, -1, -1);
+    if (overPicture) {
+        painter.setPen(QPen(widget.palette().color(QPalette::Window), 1));
+        painter.drawRect(frame);
+    }
     painter.setPen(QPen(widget.palette().color(QPalette::WindowText), 1, Qt::DotLine));
-    painter.drawRect(widget.rect().adjusted(0, 0, -1, -1));
+    painter.drawRect(frame);
 }
 
 }  // namespace
@@ -208,7 +214,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
     painter.setClipRect(rect());
     painter.drawImage(QPoint(0, 0), image());
     painter.end();
-    drawFocusMark(*this);
+    drawFocusMark(*this, true);
 }
 
 bool PictureBox::holdsPicture() const { return made_ && !image_.isNull(); }

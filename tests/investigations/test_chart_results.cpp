@@ -91,18 +91,25 @@ class TestChartResults : public QObject {
         if (zoomed) {
             chart.setViewState({chart::AxisRange{1.2, 1.5}, chart::AxisRange{100, 140}});
         }
-        const QPoint at = built.pixelOf(t, 100);
+        // On the plane of the curves (the front plane in 2-D).
+        const double plane = chart::planeUnder(chart.layout(), chart.data(), {});
+        const QPoint at = chart::pixelAt(chart.layout(), {t, 100}, plane).toPoint();
         QTest::mouseMove(&chart, at);
         QVERIFY(chart.readout().isShown());
         QCOMPARE(chart.readout().lineX(), at.x());
+        const chart::AxisRange pressure = chart.layout().leftMap.range();
+        QCOMPARE(chart.readout().line().y1(),
+                 qRound(chart::pixelAt(chart.layout(), {t, pressure.maximum}, plane).y()));
+        QCOMPARE(chart.readout().line().y2(),
+                 qRound(chart::pixelAt(chart.layout(), {t, pressure.minimum}, plane).y()));
         // The box stays inside the chart and never covers the pointer.
         QVERIFY(chart.rect().contains(chart.readout().box()));
         QVERIFY(!chart.readout().box().contains(at));
 
         const auto& rows = chart.readout().rows();
         QCOMPARE(int(rows.size()), 1 + curves);
-        // The time as read on the front plane, and each curve's value there.
-        const double read = chart::valueAt(chart.layout(), QPointF(at)).x();
+        // The time as read on that plane, and each curve's value there.
+        const double read = chart::valueAt(chart.layout(), QPointF(at), plane).x();
         QVERIFY(rows[0].text.startsWith(QStringLiteral("t = ")));
         QVERIFY(qAbs(rowValue(rows[0]) - read) < 0.006);
         const auto list = chart.data().curves();
@@ -132,6 +139,42 @@ class TestChartResults : public QObject {
         // Outside the plot there is none.
         QTest::mouseMove(&chart, QPoint(2, 2));
         QVERIFY(!chart.readout().isShown());
+    }
+
+    // The readout's box hides none of the curves it reads, where the plot leaves room: no curve
+    // passes through it in the columns it covers.
+    void readoutBoxClearsTheCurves_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<double>("t");
+        QTest::addColumn<double>("pressure");  // where the pointer is, on the pressure axis
+        QTest::newRow("before the first peak") << "Form22" << 0.18 << 110.0;
+        QTest::newRow("on the first peak") << "Form22" << 0.2 << 126.0;
+        QTest::newRow("in the first diastole") << "Form22" << 0.5 << 95.0;
+        QTest::newRow("near the axis's end") << "Form22" << 1.5 << 100.0;
+        QTest::newRow("3-D") << "Form28" << 0.13 << 120.0;
+    }
+    void readoutBoxClearsTheCurves() {
+        QFETCH(QString, window);
+        QFETCH(double, t);
+        QFETCH(double, pressure);
+        Built built(window, window == "Form22" ? kForm22 : kForm28);
+        chart::ChartWidget& chart = built.chart();
+        const chart::ChartGeometry& g = chart.layout();
+        const double plane = chart::planeUnder(g, chart.data(), {});
+        const QPoint at = chart::pixelAt(g, {t, pressure}, plane).toPoint();
+        QTest::mouseMove(&chart, at);
+        QVERIFY(chart.readout().isShown());
+        const QRect box = chart.readout().box();
+        for (const chart::CurvePoints& curve : chart.curves()) {
+            for (int x = box.left(); x <= box.right(); ++x) {
+                const double time = chart::valueAt(g, {double(x), 0}, plane).x();
+                const auto value = chart::curveValueAt(curve.points, time);
+                if (!value) continue;
+                const QPointF pixel = chart::pixelAt(g, {time, *value}, plane);
+                QVERIFY2(!box.contains(pixel.toPoint()),
+                         qPrintable(QStringLiteral("%1 at %2 s").arg(curve.title).arg(time)));
+            }
+        }
     }
 
     // The chart kept for the readout's small repaints is the chart itself: a readout shown and

@@ -123,6 +123,30 @@ class TestKeyboardAndReaders : public QObject {
         QTRY_COMPARE(target->grab().toImage(), plain);
     }
 
+    // On a dark picture (the learning site's logo is dark navy) the mark still shows: light
+    // pixels between the dark dots along its edge.
+    void focusMarkOnADarkPicture() {
+        Window w(mixedTable());
+        QVERIFY(QTest::qWaitForWindowActive(&w.form));
+        auto* const picture = w.form.control<ui::PictureBox>("Image1");
+        picture->setImageSource([] {
+            QImage navy(100, 100, QImage::Format_RGB32);
+            navy.fill(QColor(40, 56, 88));
+            return navy;
+        });
+        while (QApplication::focusWidget() != picture)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const QImage marked = picture->grab().toImage();
+        int light = 0;
+        int dark = 0;
+        for (int x = 0; x < marked.width(); ++x) {
+            light += qGray(marked.pixel(x, 0)) > 180 ? 1 : 0;
+            dark += qGray(marked.pixel(x, 0)) < 60 ? 1 : 0;
+        }
+        QVERIFY2(light >= marked.width() / 3 && dark >= marked.width() / 3,
+                 qPrintable(QStringLiteral("%1 light, %2 dark").arg(light).arg(dark)));
+    }
+
     // A link's text is drawn as a plain label's, of the same size, in every font of the windows,
     // before it takes the focus and after it has had it.
     void linkIsDrawnAsAPlainLabel_data() {
