@@ -4,13 +4,16 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <exception>
 
 #include "ui/controls.h"
 #include "ui/desktop.h"
 #include "ui/fonts.h"
-#include "ui/table_error.h"
 #include "ui/screen_placement.h"
+#include "ui/table_error.h"
 
 namespace ui {
 
@@ -51,8 +54,7 @@ Form::Form(const FormSpec& spec, Desktop& desktop) : spec_(spec), desktop_(deskt
 }
 
 QPoint Form::firstPosition(const QSize& frame) const {
-    const QScreen* screen = QGuiApplication::screenAt(spec_.position);
-    if (!screen) screen = this->screen();
+    const QScreen* const screen = screenForFirstShow();
     if (!screen) return spec_.position;
     return placeOnScreen(QRect(spec_.position, frame), screen->availableGeometry());
 }
@@ -61,6 +63,65 @@ QSize Form::expectedFrameSize() const {
     if (spec_.sizeIs == SizeIs::Outer) return spec_.size;
     const QSize frame = frameGeometry().size() - geometry().size();
     return size() + (frame.isNull() ? kAssumedFrame : frame);
+}
+
+const QScreen* Form::screenForFirstShow() const {
+    const QScreen* screen = QGuiApplication::screenAt(spec_.position);
+    return screen ? screen : this->screen();
+}
+
+void Form::fitOntoScreen() {
+    const QScreen* const screen = screenForFirstShow();
+    if (!screen || screen->availableGeometry().isEmpty()) return;
+    const QSize room = screen->availableGeometry().size() - (expectedFrameSize() - size());
+    const QSize designed = size();
+    if (designed.width() <= room.width() && designed.height() <= room.height()) return;
+    // Sized and named as on any first show, while the controls are still the window's own.
+    layOutTexts(this);
+    QWidget* const focused = focusWidget();
+    QList<QWidget*> tabOrder;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (isAncestorOf(w)) tabOrder << w;
+    }
+    // The designed client area as it is, controls in their stacking order, inside a scroll
+    // area that fills the window.
+    auto* const content = new QWidget;
+    content->setObjectName(QStringLiteral("Content"));
+    content->setAutoFillBackground(true);
+    content->setFixedSize(designed);
+    for (QWidget* const child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow()) continue;
+        const bool hidden = child->isHidden();
+        const QRect geometry = child->geometry();
+        child->setParent(content);
+        child->setGeometry(geometry);
+        child->setVisible(!hidden);
+    }
+    auto* const area = new QScrollArea(this);
+    area->setObjectName(QStringLiteral("Scroll"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidget(content);
+    auto* const layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(area);
+    // Moved controls keep their order in the tab chain, and the one that had the focus keeps it.
+    for (qsizetype i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    if (focused) focused->setFocus();
+    // As large as the room allows: the designed size, and a scroll bar's width more each way
+    // that needs one.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize fitted = designed;
+    const bool tall = designed.height() > room.height();
+    const bool wide = designed.width() + (tall ? bar : 0) > room.width();
+    if (tall) fitted.rwidth() += bar;
+    if (wide) fitted.rheight() += bar;
+    fitted = fitted.boundedTo(room);
+    if (spec_.resizable) {
+        resize(fitted);
+    } else {
+        setFixedSize(fitted);
+    }
+    scrolled_ = true;
 }
 
 void Form::placeFirstTime() {
@@ -77,7 +138,7 @@ void Form::applyFrame() {
     const QSize frame = frameGeometry().size() - geometry().size();
     if (frame.isNull()) return;
     framePending_ = false;
-    if (spec_.sizeIs == SizeIs::Outer) resize(spec_.size - frame);
+    if (spec_.sizeIs == SizeIs::Outer && !scrolled_) resize(spec_.size - frame);
     const QPoint position = firstPosition(expectedFrameSize());
     if (spec_.sizeIs == SizeIs::Outer || frameGeometry().topLeft() != position) move(position);
 }
@@ -90,6 +151,7 @@ bool Form::event(QEvent* event) {
 void Form::Show() {
     const bool first = !shownBefore_;
     shownBefore_ = true;
+    if (first) fitOntoScreen();
     if (first) move(firstPosition(expectedFrameSize()));
     if (isMinimized()) showNormal();
     show();

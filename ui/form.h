@@ -3,6 +3,8 @@
 // operations Show and Close, and named event handlers that never let an error escape.
 
 #include <QWidget>
+
+class QScreen;
 #include <functional>
 #include <map>
 
@@ -18,8 +20,9 @@ class Form : public QWidget {
     Form(const FormSpec& spec, Desktop& desktop);
 
     // Make the window visible and bring it to the front; the first time at its designed
-    // position (moved onto the screen when the screen is too small for it), afterwards
-    // wherever the user left it.
+    // position (moved onto the screen when the screen is too small for it, and, when the window
+    // itself is larger than the screen's free area, made to fit with scroll bars around its
+    // designed content), afterwards wherever the user left it.
     void Show();
     // Hide the window, keeping everything it holds; on the main window, end the program.
     void Close();
@@ -50,6 +53,8 @@ class Form : public QWidget {
     bool event(QEvent* event) override;
 
   private:
+    const QScreen* screenForFirstShow() const;
+    void fitOntoScreen();
     void placeFirstTime();
     void applyFrame();
     // The designed position, moved as far as needed for a frame of this size to fit the screen.
@@ -60,6 +65,7 @@ class Form : public QWidget {
     Desktop& desktop_;
     bool shownBefore_ = false;
     bool framePending_ = false;  // shown for the first time, the window's frame not known yet
+    bool scrolled_ = false;      // its content in a scroll area, the window fitted to the screen
     std::function<void()> endProgram_;
     std::map<QString, std::function<void()>> handlers_;
 };

@@ -1,9 +1,13 @@
 // Where a window goes on its first show: as designed when the screen has room for it, otherwise
-// moved (never resized) onto the screen, its title bar and left edge kept on it.
+// moved onto the screen, its title bar and left edge kept on it; a window larger than the
+// screen's free area is made to fit it, its designed content in a scroll area.
 // Runs on a 1366 x 768 screen at 125 %: 1093 x 614 pixels as the program counts them.
 
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QtTest>
 
 #include "tests/support/recording_desktop.h"
@@ -43,21 +47,24 @@ class TestWindowPlacement : public QObject {
         QCOMPARE(ui::placeOnScreen(frame, screen), placed);
     }
 
-    // The real windows on the laptop screen: the title window moved up and left with its size
-    // unchanged, the study menu moved up only, a small window left as designed.
+    // Windows on the laptop screen: the study menu moved up only and a small window left as
+    // designed, both at their size; the title window and a wide resizable one fitted to the
+    // screen, their designed content whole in a scroll area.
     void windowsOnTheLaptopScreen_data() {
         QTest::addColumn<QPoint>("designed");
         QTest::addColumn<QSize>("client");
         QTest::addColumn<bool>("resizable");
-        QTest::newRow("title window") << QPoint(221, 31) << QSize(996, 639) << false;
-        QTest::newRow("study menu") << QPoint(415, 95) << QSize(499, 530) << false;
-        QTest::newRow("resizable") << QPoint(145, 94) << QSize(1140, 527) << true;
-        QTest::newRow("small window") << QPoint(100, 100) << QSize(300, 200) << false;
+        QTest::addColumn<bool>("scrolled");
+        QTest::newRow("title window") << QPoint(221, 31) << QSize(996, 639) << false << true;
+        QTest::newRow("study menu") << QPoint(415, 95) << QSize(499, 530) << false << false;
+        QTest::newRow("resizable") << QPoint(145, 94) << QSize(1140, 527) << true << true;
+        QTest::newRow("small window") << QPoint(100, 100) << QSize(300, 200) << false << false;
     }
     void windowsOnTheLaptopScreen() {
         QFETCH(QPoint, designed);
         QFETCH(QSize, client);
         QFETCH(bool, resizable);
+        QFETCH(bool, scrolled);
         testing_support::RecordingDesktop desktop;
         ui::Form form({.name = "FormX",
                        .caption = "x",
@@ -65,25 +72,38 @@ class TestWindowPlacement : public QObject {
                        .size = client,
                        .resizable = resizable},
                       desktop);
+        auto* const button = new QPushButton(QStringLiteral("x"), &form);
+        button->setObjectName(QStringLiteral("Corner"));
+        button->setGeometry(
+            QRect(QPoint(0, 0), client).adjusted(client.width() - 40, client.height() - 20, 0, 0));
+        auto* const field = new QLineEdit(&form);
+        field->setGeometry(10, 10, 60, 20);
+        field->setFocus();
         form.Show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.focusWidget(), field);  // the focus where the window gave it
         const QRect area = form.screen()->availableGeometry();
         QCOMPARE(area.size(), QSize(1093, 614));
         const QRect frame = form.frameGeometry();
-        QCOMPARE(form.size(), client);  // moved, never resized
-        QCOMPARE(frame.topLeft(), ui::placeOnScreen(QRect(designed, frame.size()), area));
-        // Each way, inside the screen when there is room, else from its left or top edge.
-        if (frame.width() <= area.width()) {
-            QVERIFY(frame.left() >= area.left() && frame.right() <= area.right());
+        auto* const scroll = form.findChild<QScrollArea*>();
+        QCOMPARE(scroll != nullptr, scrolled);
+        if (scrolled) {
+            // Whole on the screen, the designed content behind scroll bars.
+            QVERIFY(area.contains(frame));
+            QCOMPARE(scroll->widget()->size(), client);
+            QCOMPARE(button->parentWidget(), scroll->widget());
+            QCOMPARE(button->geometry().bottomRight(),
+                     QPoint(client.width() - 1, client.height() - 1));
+            scroll->ensureWidgetVisible(button);
+            const QRect seen(button->mapTo(&form, QPoint(0, 0)), button->size());
+            QVERIFY(form.rect().contains(seen));
         } else {
-            QCOMPARE(frame.left(), area.left());
+            QCOMPARE(form.size(), client);  // moved, never resized
+            QCOMPARE(button->parentWidget(), &form);
+            QCOMPARE(frame.topLeft(), ui::placeOnScreen(QRect(designed, frame.size()), area));
+            QVERIFY(area.contains(frame));
+            if (area.contains(QRect(designed, frame.size()))) QCOMPARE(frame.topLeft(), designed);
         }
-        if (frame.height() <= area.height()) {
-            QVERIFY(frame.top() >= area.top() && frame.bottom() <= area.bottom());
-        } else {
-            QCOMPARE(frame.top(), area.top());  // the title bar stays on the screen
-        }
-        if (area.contains(QRect(designed, frame.size()))) QCOMPARE(frame.topLeft(), designed);
         // Shown again after the user moved it: where the user left it.
         form.move(frame.topLeft() + QPoint(5, 5));
         form.hide();
