@@ -32,6 +32,8 @@ namespace {
 const QString kPngFilter = QStringLiteral("Рисунок PNG (*.png)");
 const QString kSvgFilter = QStringLiteral("Рисунок SVG (*.svg)");
 const QString kCsvFilter = QStringLiteral("Таблица CSV (*.csv)");
+// The name every file of the chart is offered under, a picture, the data or a printed page.
+const QString kFileName = QStringLiteral("график");
 
 // The name a file is saved under: as typed when it ends in the extension of the type chosen in
 // the dialog, else with that extension added ("C=1.2" gives "C=1.2.png").
@@ -74,8 +76,9 @@ void ChartMenu::savePicture() {
     ChartHost* const host = chart().host();
     if (!host) return;
     QString filter = kPngFilter;
-    const QString chosen = host->saveFileName(kSavePicture.chopped(1), QStringLiteral("график.png"),
-                                              {kPngFilter, kSvgFilter}, &filter);
+    const QString chosen =
+        host->saveFileName(kSavePicture.chopped(1), kFileName + QStringLiteral(".png"),
+                           {kPngFilter, kSvgFilter}, &filter);
     if (chosen.isEmpty()) return;
     // The file's type is the one chosen in the dialog, whatever the name typed.
     const bool svg = filter == kSvgFilter;
@@ -94,8 +97,8 @@ void ChartMenu::saveData() {
     ChartHost* const host = chart().host();
     if (!host) return;
     QString filter = kCsvFilter;
-    const QString chosen = host->saveFileName(kSaveData.chopped(1), QStringLiteral("график.csv"),
-                                              {kCsvFilter}, &filter);
+    const QString chosen = host->saveFileName(
+        kSaveData.chopped(1), kFileName + QStringLiteral(".csv"), {kCsvFilter}, &filter);
     if (chosen.isEmpty()) return;
     const QString path = withExtension(chosen, QStringLiteral("csv"));
     if (!mayWrite(path)) return;
@@ -168,7 +171,7 @@ void ChartMenu::print() {
     ChartHost* const host = chart().host();
     if (!host) return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(chart().accessibleName());
+    printer.setDocName(kFileName);
     if (!host->choosePrinter(printer)) return;
     printChart(printer, host->documentHeader(), chart().data(), chart().viewState(),
                chart().size());

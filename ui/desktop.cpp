@@ -158,7 +158,12 @@ bool QtDesktop::confirmOverwrite(const QString& path) {
 }
 
 bool QtDesktop::choosePrinter(QPrinter& printer) {
+    // Qt's own print dialog offers to print into a file named after the document in the current
+    // folder: made while the save dialogs' folder is the current one, it offers that folder.
+    const QString current = QDir::currentPath();
+    QDir::setCurrent(folders_.start());
     QPrintDialog dialog(&printer, QApplication::activeWindow());
+    QDir::setCurrent(current);
     return dialog.exec() == QDialog::Accepted;
 }
 

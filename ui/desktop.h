@@ -31,7 +31,8 @@ class Desktop {
                                  const QStringList& filters, QString* selectedFilter) = 0;
     // The question whether an existing file may be replaced: true for yes.
     virtual bool confirmOverwrite(const QString& path) = 0;
-    // The print dialog for this printer; false when the user cancels.
+    // The print dialog for this printer; false when the user cancels. Printing into a file, it
+    // offers the folder the save dialogs start in.
     virtual bool choosePrinter(QPrinter& printer) = 0;
 };
 

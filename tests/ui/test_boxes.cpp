@@ -3,9 +3,13 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFontMetrics>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -167,6 +171,37 @@ class TestBoxes : public QObject {
         desktop.openUrl(kVideo);
         QTRY_VERIFY(!copied.isEmpty());
         QVERIFY2(copied.split(QLatin1Char('\n')).contains(kVideo.toString()), qPrintable(copied));
+    }
+
+    // Printing into a file offers the folder the save dialogs start in, the user's Documents.
+    void printToFileOffersTheSaveFolder() {
+        QTemporaryDir home;
+        QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Documents")));
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toLocal8Bit());
+        ui::QtDesktop desktop;
+        QPrinter printer;
+        printer.setDocName(QStringLiteral("график"));
+        QString offered;
+        const QString current = QDir::currentPath();
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            for (QWidget* const w : QApplication::topLevelWidgets()) {
+                auto* const dialog = qobject_cast<QPrintDialog*>(w);
+                if (!dialog || !dialog->isVisible()) continue;
+                poll.stop();
+                if (const auto* const name = dialog->findChild<QLineEdit*>("filename"))
+                    offered = name->text();
+                dialog->reject();
+            }
+        });
+        poll.start(5);
+        const bool printed = desktop.choosePrinter(printer);
+        qputenv("HOME", oldHome);
+        QVERIFY(!printed);
+        QVERIFY2(offered.startsWith(home.filePath(QStringLiteral("Documents"))),
+                 qPrintable(offered));
+        QCOMPARE(QDir::currentPath(), current);  // the program's own current folder is back
     }
 
     void openedPageShowsNothing() {
