@@ -161,8 +161,9 @@ void ChartMenu::chartChanged() {
 }
 
 bool ChartMenu::eventFilter(QObject* watched, QEvent* event) {
+    // Closed (hidden by the program), not minimized (hidden by the desktop).
     if (watched == chart().window() && watched != &chart() && event->type() == QEvent::Hide &&
-        values_)
+        !event->spontaneous() && values_)
         values_->close();
     return ChartTool::eventFilter(watched, event);
 }
