@@ -157,7 +157,10 @@ class TestBoxes : public QObject {
         connect(&keys, &QTimer::timeout, [&] {
             for (QWidget* const w : QApplication::topLevelWidgets()) {
                 auto* const box = qobject_cast<QMessageBox*>(w);
-                if (!box || !box->isVisible()) continue;
+                // Keys go where the focus is once the box is the active window.
+                if (!box || !box->isVisible() || !QApplication::focusWidget() ||
+                    QApplication::focusWidget()->window() != box)
+                    continue;
                 keys.stop();
                 QApplication::clipboard()->clear();
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
