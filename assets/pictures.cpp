@@ -55,9 +55,7 @@ QImage decodePicture(const QByteArray& data, QSize size, const QString& name) {
     if (image.isNull())
         throw PictureError(
             QStringLiteral("Damaged picture %1: %2").arg(name, reader.errorString()).toStdString());
-    // A file cut short can still give an image of the right size, with the rows it lacked
-    // left blank: only a read that used all of the file's data is whole.
-    if (image.size() != size || reader.device()->bytesAvailable() > 0)
+    if (image.size() != size)
         throw PictureError(QStringLiteral("Damaged picture %1").arg(name).toStdString());
     return image;
 }

@@ -12,6 +12,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QSet>
+#include <chrono>
 #include <future>
 
 #include "assets/builtin_fonts.h"
@@ -204,7 +205,12 @@ struct DesktopFonts::Reading {
     std::future<FcConfig*> future;
     Config config = owned(nullptr);
 
-    ~Reading() { get(); }  // a reading under way is waited for and let go
+    // A reading under way is waited for and let go; one not started is not started now.
+    ~Reading() {
+        if (future.valid() &&
+            future.wait_for(std::chrono::seconds(0)) != std::future_status::deferred)
+            get();
+    }
     // The desktop's configuration once read; null if none was started or it gave nothing.
     FcConfig* get() {
         if (future.valid()) config = owned(future.get());
