@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <filesystem>
 #include <span>
 
 #include "app/about.h"
+#include "app/console.h"
+#include "app/display_check.h"
 
 namespace app {
 
@@ -104,10 +105,12 @@ std::string helpText(std::string_view program) {
            "  -h, --help      показать эту справку и выйти\n"
            "  -v, --version   показать название и версию программы и выйти\n"
            "\n"
-           "Принимаются и параметры Qt, например -platform offscreen, -style Fusion,\n"
-           "-display :1. Программе нужен графический сеанс; на компьютере без экрана её\n"
-           "можно запустить так: xvfb-run -a " +
-           name + "\n";
+           "Принимаются и параметры Qt, например -platform offscreen, -style Fusion" +
+           (kDisplayServer ? ",\n"
+                             "-display :1. Программе нужен графический сеанс; на компьютере без "
+                             "экрана её\nможно запустить так: xvfb-run -a " +
+                                 name + "\n"
+                           : std::string(".\n"));
 }
 
 std::string versionText() {
@@ -122,13 +125,13 @@ std::string errorLine(std::string_view program, const CommandLine& commandLine) 
 int answer(const CommandLine& commandLine, std::string_view program) {
     switch (commandLine.action) {
         case CommandLine::Action::Help:
-            std::fputs(helpText(program).c_str(), stdout);
+            tell(helpText(program), Stream::Output);
             return 0;
         case CommandLine::Action::Version:
-            std::fputs(versionText().c_str(), stdout);
+            tell(versionText(), Stream::Output);
             return 0;
         case CommandLine::Action::Error:
-            std::fputs(errorLine(program, commandLine).c_str(), stderr);
+            tell(errorLine(program, commandLine), Stream::Error);
             return 2;
         case CommandLine::Action::Run:
             break;

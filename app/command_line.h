@@ -27,8 +27,8 @@ std::string helpText(std::string_view program);
 std::string versionText();
 std::string errorLine(std::string_view program, const CommandLine& commandLine);
 
-// Prints the answer to --help or --version on the standard output, or the error line on the
-// standard error, and gives the exit status: 0, or 2 for an error.
+// Tells the answer to --help or --version, or the error line (app/console.h), and gives the
+// exit status: 0, or 2 for an error.
 int answer(const CommandLine& commandLine, std::string_view program);
 
 }  // namespace app

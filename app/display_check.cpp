@@ -10,14 +10,6 @@ namespace app {
 
 namespace {
 
-// Only where windows are shown through a display server (X11, Wayland) can the program start
-// without one; elsewhere the check does nothing.
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
-constexpr bool kDisplayServer = true;
-#else
-constexpr bool kDisplayServer = false;
-#endif
-
 struct HeldMessage {
     QtMsgType type;
     std::string category;

@@ -5,10 +5,19 @@
 // it are held back, and passed on only if the display opened after all. Where no display server
 // is needed (Windows, macOS) it does nothing.
 
+#include <QtGlobal>
 #include <string>
 #include <string_view>
 
 namespace app {
+
+// Only where windows are shown through a display server (X11, Wayland) can the program start
+// without one.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+inline constexpr bool kDisplayServer = true;
+#else
+inline constexpr bool kDisplayServer = false;
+#endif
 
 class DisplayCheck {
   public:

@@ -55,14 +55,22 @@ void ChartMenu::popup(QPoint at) {
     const std::vector<CurvePoints>& curves = chart().curves();
     const bool data = std::any_of(curves.begin(), curves.end(),
                                   [](const CurvePoints& curve) { return !curve.points.empty(); });
-    menu_->addAction(kCopyPicture, this, &ChartMenu::copyPicture);
-    menu_->addAction(kSavePicture, this, &ChartMenu::savePicture)->setEnabled(hosted);
-    menu_->addAction(kSaveData, this, &ChartMenu::saveData)->setEnabled(hosted && data);
-    menu_->addAction(kCurveValues, this, [this] { showCurveValues(); })->setEnabled(data);
-    menu_->addAction(kPrint, this, &ChartMenu::print)->setEnabled(hosted);
+    // An entry's work is done once the menu has closed and its activation is over, never from
+    // inside it: a dialog's own event loop (the native file dialog's on Windows) would otherwise
+    // run while the menu, closed and due for deletion, is still handling the click.
+    const auto entry = [this](const QString& text, auto* receiver, auto work, bool enabled) {
+        QAction* const action = menu_->addAction(text);
+        action->setEnabled(enabled);
+        connect(action, &QAction::triggered, receiver, work, Qt::QueuedConnection);
+    };
+    entry(kCopyPicture, this, &ChartMenu::copyPicture, true);
+    entry(kSavePicture, this, &ChartMenu::savePicture, hosted);
+    entry(kSaveData, this, &ChartMenu::saveData, hosted && data);
+    entry(kCurveValues, this, [this] { showCurveValues(); }, data);
+    entry(kPrint, this, &ChartMenu::print, hosted);
     if (chart().isZoomed()) {
         menu_->addSeparator();
-        menu_->addAction(kUndoZoom, &chart(), &ChartWidget::undoZoom);
+        entry(kUndoZoom, &chart(), &ChartWidget::undoZoom, true);
     }
     menu_->popup(chart().mapToGlobal(at));
 }

@@ -1,5 +1,6 @@
 #include "ui/fonts.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QStringList>
 
@@ -60,10 +61,15 @@ void installProgramFonts() {
 QFont makeFont(const FontSpec& spec) {
     QFont font(QString::fromLatin1(spec.family));
     font.setPixelSize(spec.px);
-    // Always set, so that a control never inherits the width of its window's font.
-    int stretch = QFont::Unstretched;
+    // The narrower width is meant for the replacement of a designed font the computer lacks;
+    // where the computer has the font (Windows), it is drawn as designed. Asked once, so that
+    // every window made at start-up is measured alike.
+    static const QStringList installed = QFontDatabase::families();
+    int stretch = QFont::Unstretched;  // always set: a control never inherits its window's width
     for (const FontMapping& m : fontMappings()) {
-        if (qstrcmp(m.designed, spec.family) == 0) stretch = m.stretch;
+        if (qstrcmp(m.designed, spec.family) == 0 &&
+            !installed.contains(QString::fromLatin1(m.designed), Qt::CaseInsensitive))
+            stretch = m.stretch;
     }
     font.setStretch(stretch);
     font.setBold(spec.bold);

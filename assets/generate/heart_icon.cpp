@@ -1,10 +1,13 @@
 #include "assets/generate/heart_icon.h"
 
 #include <QBuffer>
+#include <QDataStream>
+#include <QImageWriter>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QSvgGenerator>
+#include <vector>
 
 namespace generate {
 
@@ -102,6 +105,32 @@ QByteArray heartThemeSvg() {
         drawHeart(p);
     }
     return svg;
+}
+
+QByteArray heartWindowsIcon() {
+    // The ICONDIR header, one 16-byte entry per size, then the images (Windows reads PNG ones).
+    std::vector<QByteArray> images;
+    for (const int size : kWindowsIconSizes) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        QImageWriter writer(&buffer, "png");
+        writer.write(heartThemeIcon(size).convertToFormat(QImage::Format_ARGB32));
+        images.push_back(png);
+    }
+    QByteArray ico;
+    QDataStream out(&ico, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(images.size());
+    quint32 offset = 6 + 16 * quint32(images.size());
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const int size = kWindowsIconSizes[i];
+        out << quint8(size % 256) << quint8(size % 256)  // 0 stands for 256
+            << quint8(0) << quint8(0) << quint16(1) << quint16(32)
+            << quint32(images[i].size()) << offset;
+        offset += quint32(images[i].size());
+    }
+    for (const QByteArray& image : images) out.writeRawData(image.constData(), int(image.size()));
+    return ico;
 }
 
 }  // namespace generate

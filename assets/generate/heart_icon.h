@@ -12,6 +12,8 @@ namespace generate {
 
 // The square sizes in pixels of the theme's bitmap icons.
 inline constexpr std::array kThemeIconSizes{16, 24, 32, 48, 64, 128, 256};
+// Those of the Windows icon: the taskbar, Explorer's views, the Start menu and "Apps & features".
+inline constexpr std::array kWindowsIconSizes{16, 24, 32, 48, 64, 256};
 
 // Paints the heart into the box (0, 0)-(64, 52) of the painter's coordinates.
 void drawHeart(QPainter& p);
@@ -19,5 +21,7 @@ void drawHeart(QPainter& p);
 QImage heartIcon();               // 64 x 52, transparent: the window icon
 QImage heartThemeIcon(int size);  // size x size, the heart centred on transparent padding
 QByteArray heartThemeSvg();       // the same square icon as scalable SVG
+// The same square icons as one Windows .ico file, each size stored as PNG.
+QByteArray heartWindowsIcon();
 
 }  // namespace generate

@@ -61,9 +61,12 @@ int main(int argc, char** argv) {
         writePng(generate::heartThemeIcon(size),
                  folder.filePath(QStringLiteral("icons/heart-%1.png").arg(size)));
     }
-    const QString svg = folder.filePath(QStringLiteral("icons/heart.svg"));
-    QFile file(svg);
-    const QByteArray bytes = generate::heartThemeSvg();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) failed(svg);
+    const auto writeBytes = [&](const QByteArray& bytes, const QString& path) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) failed(path);
+    };
+    writeBytes(generate::heartThemeSvg(), folder.filePath(QStringLiteral("icons/heart.svg")));
+    // And for the Windows program's file, its Start-menu entry and its uninstaller.
+    writeBytes(generate::heartWindowsIcon(), folder.filePath(QStringLiteral("icons/heart.ico")));
     return failures == 0 ? 0 : 1;
 }

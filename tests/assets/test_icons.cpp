@@ -81,6 +81,34 @@ class TestIcons : public QObject {
         QCOMPARE(files.size(), qsizetype{generate::kThemeIconSizes.size()});
     }
 
+    // The Windows icon holds the same hearts, each size as a PNG image, as Windows reads them.
+    void windowsIconHoldsTheThemeHearts() {
+        QFile file(iconFile(QStringLiteral("heart.ico")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QDataStream in(&file);
+        in.setByteOrder(QDataStream::LittleEndian);
+        quint16 reserved = 1, type = 0, count = 0;
+        in >> reserved >> type >> count;
+        QCOMPARE(reserved, quint16(0));
+        QCOMPARE(type, quint16(1));  // an icon, not a cursor
+        QCOMPARE(count, quint16(generate::kWindowsIconSizes.size()));
+        for (const int size : generate::kWindowsIconSizes) {
+            quint8 width = 0, height = 0, colours = 0, zero = 0;
+            quint16 planes = 0, bits = 0;
+            quint32 bytes = 0, offset = 0;
+            in >> width >> height >> colours >> zero >> planes >> bits >> bytes >> offset;
+            QCOMPARE(int(width), size % 256);
+            QCOMPARE(int(height), size % 256);
+            QCOMPARE(bits, quint16(32));
+            const qint64 next = file.pos();
+            QVERIFY(file.seek(offset));
+            const QImage image = QImage::fromData(file.read(bytes), "png");
+            QCOMPARE(image.size(), QSize(size, size));
+            QVERIFY(largestDifference(image, generate::heartThemeIcon(size)) <= kRounding);
+            QVERIFY(file.seek(next));
+        }
+    }
+
     // The scalable icon, rendered at two sizes, is the bitmap heart.
     void scalableIconShowsTheSameHeart_data() {
         QTest::addColumn<int>("size");

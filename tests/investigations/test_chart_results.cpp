@@ -247,7 +247,27 @@ class TestChartResults : public QObject {
         QAction* undo = menu->actions().last();
         QCOMPARE(undo->text(), ChartMenu::kUndoZoom);
         undo->trigger();
+        QCoreApplication::sendPostedEvents();
         QVERIFY(!chart.isZoomed());
+    }
+
+    // An entry's dialog opens after the menu has finished with the key or click that chose it:
+    // a dialog with an event loop of its own (the native one on Windows) must not run inside the
+    // menu's handling of the click while the closed menu is due for deletion.
+    void menuEntryRunsAfterTheMenu() {
+        Built built("Form22", kForm22);
+        chart::ChartWidget& chart = built.chart();
+        QTest::mouseClick(&chart, Qt::RightButton, {}, built.plotPoint(0.5, 0.5));
+        const QPointer<QMenu> menu = chart.menu().openMenu();
+        QVERIFY(menu && menu->isVisible());
+        for (int down = 0; down < 3; ++down) QTest::keyClick(menu, Qt::Key_Down);
+        QCOMPARE(menu->activeAction()->text(), ChartMenu::kSaveData);
+        QTest::keyClick(menu, Qt::Key_Return);
+        QVERIFY(!menu || !menu->isVisible());
+        QVERIFY(built.desktop.saveDialogs.empty());
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(built.desktop.saveDialogs.size(), std::size_t(1));
+        QCOMPARE(built.desktop.saveDialogs[0].suggestedName, QStringLiteral("график.csv"));
     }
 
     // The picture: twice the pixels of the chart on screen, without its edge.
