@@ -6,6 +6,7 @@
 
 #include "assets/builtin_fonts.h"
 #include "ui/font_configuration.h"
+#include "ui/font_width.h"
 
 namespace ui {
 
@@ -75,6 +76,7 @@ QFont makeFont(const FontSpec& spec) {
     font.setBold(spec.bold);
     font.setItalic(spec.italic);
     font.setUnderline(spec.underline);
+    if (stretch != QFont::Unstretched) keepDesignedWidth(font);
     return font;
 }
 
