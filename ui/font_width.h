@@ -1,9 +1,9 @@
 #pragma once
-// A replacement font narrowed to a percentage of its width (ui/fonts.cpp) is drawn that much
-// narrower than its letters as designed. Windows' GDI font engine narrows letters only in steps
-// of about a tenth and widens them to whole pixels: there the spacing between the letters makes
-// up the difference, so that a prompt still ends left of its field. Elsewhere (FreeType) the
-// engine narrows exactly and the font is left as it is.
+// A replacement font (ui/fonts.cpp) takes the width of its letters as designed, narrowed where
+// its mapping says so: the windows' layouts are made for that width. Windows' GDI font engine
+// widens letters to whole pixels and narrows them only in steps of about a tenth: there the
+// spacing between the letters makes up the difference, so that a prompt still ends left of its
+// field and a line inside its window. Elsewhere (FreeType) the font is left as it is.
 
 #include <QFont>
 

@@ -62,21 +62,24 @@ void installProgramFonts() {
 QFont makeFont(const FontSpec& spec) {
     QFont font(QString::fromLatin1(spec.family));
     font.setPixelSize(spec.px);
-    // The narrower width is meant for the replacement of a designed font the computer lacks;
-    // where the computer has the font (Windows), it is drawn as designed. Asked once, so that
-    // every window made at start-up is measured alike.
+    // A designed font the computer lacks is drawn by its replacement, at the replacement's
+    // width; where the computer has the font (Windows), it is drawn as designed. Asked once, so
+    // that every window made at start-up is measured alike.
     static const QStringList installed = QFontDatabase::families();
+    bool replaced = false;
     int stretch = QFont::Unstretched;  // always set: a control never inherits its window's width
     for (const FontMapping& m : fontMappings()) {
         if (qstrcmp(m.designed, spec.family) == 0 &&
-            !installed.contains(QString::fromLatin1(m.designed), Qt::CaseInsensitive))
+            !installed.contains(QString::fromLatin1(m.designed), Qt::CaseInsensitive)) {
             stretch = m.stretch;
+            replaced = true;
+        }
     }
     font.setStretch(stretch);
     font.setBold(spec.bold);
     font.setItalic(spec.italic);
     font.setUnderline(spec.underline);
-    if (stretch != QFont::Unstretched) keepDesignedWidth(font);
+    if (replaced) keepDesignedWidth(font);
     return font;
 }
 
