@@ -1,9 +1,9 @@
 #include "app/console.h"
 
-#include "app/about.h"
-
 #include <QtGlobal>
 #include <cstdio>
+
+#include "app/about.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -19,9 +19,9 @@ namespace {
 
 std::wstring wide(std::string_view text) {
     const int size = static_cast<int>(text.size());
-    std::wstring result(static_cast<std::size_t>(
-                            MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0)),
-                        L'\0');
+    std::wstring result(
+        static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0)),
+        L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.data(), size, result.data(),
                         static_cast<int>(result.size()));
     return result;
@@ -45,8 +45,7 @@ void tell(std::string_view text, Stream stream) {
         if (GetConsoleMode(handle, &mode)) {
             // UTF-16 into a console shows the Russian text whatever its code page.
             const std::wstring line = wide(text);
-            WriteConsoleW(handle, line.data(), static_cast<DWORD>(line.size()), &written,
-                          nullptr);
+            WriteConsoleW(handle, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
         } else {  // a file or a pipe gets UTF-8, as on every other platform
             WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
         }

@@ -66,7 +66,8 @@ void ChartMenu::popup(QPoint at) {
     entry(kCopyPicture, this, &ChartMenu::copyPicture, true);
     entry(kSavePicture, this, &ChartMenu::savePicture, hosted);
     entry(kSaveData, this, &ChartMenu::saveData, hosted && data);
-    entry(kCurveValues, this, [this] { showCurveValues(); }, data);
+    const auto showValues = [this] { showCurveValues(); };
+    entry(kCurveValues, this, showValues, data);
     entry(kPrint, this, &ChartMenu::print, hosted);
     if (chart().isZoomed()) {
         menu_->addSeparator();

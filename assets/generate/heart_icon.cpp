@@ -125,8 +125,8 @@ QByteArray heartWindowsIcon() {
     for (std::size_t i = 0; i < images.size(); ++i) {
         const int size = kWindowsIconSizes[i];
         out << quint8(size % 256) << quint8(size % 256)  // 0 stands for 256
-            << quint8(0) << quint8(0) << quint16(1) << quint16(32)
-            << quint32(images[i].size()) << offset;
+            << quint8(0) << quint8(0) << quint16(1) << quint16(32) << quint32(images[i].size())
+            << offset;
         offset += quint32(images[i].size());
     }
     for (const QByteArray& image : images) out.writeRawData(image.constData(), int(image.size()));
