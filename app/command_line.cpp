@@ -8,6 +8,7 @@
 #include "app/about.h"
 #include "app/console.h"
 #include "app/display_check.h"
+#include "app/language.h"
 
 namespace app {
 
@@ -67,6 +68,20 @@ CommandLine readCommandLine(int argc, const char* const* argv) {
         if (argument == "-h" || argument == "--help") return {.action = CommandLine::Action::Help};
         if (argument == "-v" || argument == "--version")
             return {.action = CommandLine::Action::Version};
+        if (argument == "--language" || argument.starts_with("--language=")) {
+            std::string_view code;
+            if (argument == "--language") {
+                if (i + 1 == arguments.size())
+                    return failure("параметру " + quoted(argument) + " нужно значение");
+                code = arguments[++i] ? arguments[i] : "";
+            } else {
+                code = argument.substr(std::string_view("--language=").size());
+            }
+            if (!languageNamed(code))
+                return failure("неизвестный язык " + quoted(code) + ", есть ru и en");
+            result.language = code;
+            continue;
+        }
         if (argument.size() < 2 || argument[0] != '-')
             return failure("лишний аргумент " + quoted(argument));
         const std::string_view option = argument.starts_with("--") ? argument.substr(1) : argument;
@@ -104,6 +119,8 @@ std::string helpText(std::string_view program) {
            "Параметры:\n"
            "  -h, --help      показать эту справку и выйти\n"
            "  -v, --version   показать название и версию программы и выйти\n"
+           "  --language ru|en  язык текстов программы; без этого параметра — первый из\n"
+           "                  языков рабочего стола, который есть у программы, иначе русский\n"
            "\n"
            "Принимаются и параметры Qt, например -platform offscreen, -style Fusion" +
            (kDisplayServer ? ",\n"

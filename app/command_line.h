@@ -14,6 +14,7 @@ struct CommandLine {
     std::string error;         // for Error: what is wrong, in one line
     bool styleChosen = false;  // Qt's -style was given, so the program keeps that style
     std::string display;       // the X display named by Qt's -display, if any
+    std::string language;      // the code given with --language ("ru" or "en"), if any
 };
 
 // The arguments after the program's own path argv[0]. The first of the program's options or the

@@ -10,6 +10,7 @@
 #include "app/about.h"
 #include "app/command_line.h"
 #include "app/display_check.h"
+#include "app/language.h"
 #include "app/malloc_arenas.h"
 #include "app/window_set.h"
 #include "assets/pictures.h"
@@ -52,7 +53,9 @@ int run(int argc, char** argv) {
             application.setStyle(skin);
     }
     ui::useDesignedPalette();  // the same light look on a dark desktop
-    ui::installQtTranslation();
+    // The program's texts and Qt's own in the chosen language; numbers as the desktop has them.
+    if (!useLanguage(chooseLanguage(QLocale::system().uiLanguages(), commandLine.language)))
+        qWarning("The program's English texts are missing");
     application.setQuitOnLastWindowClosed(false);  // only closing the main window ends it
     application.setWindowIcon(assets::applicationIcon());
     ui::installProgramFonts();

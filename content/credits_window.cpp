@@ -9,22 +9,23 @@
 #include "content/window_content.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
+#include "ui/window_text.h"
 
 namespace {
 
 const ui::FontSpec kStatementFont{"Times New Roman", 21};
 
-// The statement with each line centred under the longest one by leading spaces, so that a
-// school's own department name stays centred too.
+// The statement in the program's language with each line centred under the longest one by
+// leading spaces, so that a school's own department name stays centred too.
 QByteArray centredStatement() {
     const QFont font = ui::makeFont(kStatementFont);
     const QFontMetricsF metrics(font);
     double widest = 0;
     for (const char* line : content::credits::kStatement)
-        widest = std::max(widest, metrics.horizontalAdvance(QString::fromUtf8(line)));
+        widest = std::max(widest, metrics.horizontalAdvance(ui::windowText("Form30", line)));
     QStringList lines;
     for (const char* line : content::credits::kStatement) {
-        const QString text = QString::fromUtf8(line);
+        const QString text = ui::windowText("Form30", line);
         const int margin = static_cast<int>((widest - metrics.horizontalAdvance(text)) / 2);
         lines << content::spacesFor(font, margin) + text;
     }
@@ -35,7 +36,7 @@ QByteArray centredStatement() {
 
 const ui::FormSpec& TForm30::formSpec() {
     static const ui::FormSpec spec{.name = "Form30",
-                                   .caption = "Авторы",
+                                   .caption = QT_TRANSLATE_NOOP("Form30", "Авторы"),
                                    .position = {341, 117},
                                    .size = {717, 469},
                                    .sizeIs = ui::SizeIs::ClientArea,
@@ -50,19 +51,31 @@ const ui::ControlTable& TForm30::controlTable() {
     static const FontSpec role{"Times New Roman", 23};
     static const ui::ControlTable table{
         {ControlKind::Label, "Label2", {80, 72, 0, 0}, statement.constData(), kStatementFont},
-        {ControlKind::Label, "Label3", {32, 216, 0, 0}, "заведующий кафедрой профессор:", role},
+        {ControlKind::Label,
+         "Label3",
+         {32, 216, 0, 0},
+         QT_TRANSLATE_NOOP("Form30", "заведующий кафедрой профессор:"),
+         role},
         {ControlKind::Label,
          "Label5",
          {440, 216, 0, 0},
          content::credits::kHeadOfDepartment,
          FontSpec{"Times New Roman", 24, true}},
-        {ControlKind::Label, "Label6", {32, 256, 0, 0}, "ассистент кафедры:", role},
+        {ControlKind::Label,
+         "Label6",
+         {32, 256, 0, 0},
+         QT_TRANSLATE_NOOP("Form30", "ассистент кафедры:"),
+         role},
         {ControlKind::Label,
          "Label7",
          {440, 256, 0, 0},
          content::credits::kAssistant,
          FontSpec{"Times New Roman", 24, true}},
-        {ControlKind::Label, "Label8", {32, 296, 0, 0}, "программист:", role},
+        {ControlKind::Label,
+         "Label8",
+         {32, 296, 0, 0},
+         QT_TRANSLATE_NOOP("Form30", "программист:"),
+         role},
         {ControlKind::Label,
          "Label9",
          {440, 296, 0, 0},

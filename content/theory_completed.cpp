@@ -3,11 +3,12 @@
 #include "ui/controls.h"
 
 const ui::FormSpec& TForm14::formSpec() {
-    static const ui::FormSpec spec{.name = "Form14",
-                                   .caption = "Исследование завершено!",
-                                   .position = {308, 107},
-                                   .size = {764, 442},
-                                   .windowFont = {"MS Sans Serif", 11}};
+    static const ui::FormSpec spec{
+        .name = "Form14",
+        .caption = QT_TRANSLATE_NOOP("Form14", "Исследование завершено!"),
+        .position = {308, 107},
+        .size = {764, 442},
+        .windowFont = {"MS Sans Serif", 11}};
     return spec;
 }
 
@@ -17,17 +18,17 @@ const ui::ControlTable& TForm14::controlTable() {
         {ControlKind::Label,
          "Label1",
          {32, 104, 0, 0},
-         "Поздравляем с успешным изучением теоретической части!!!",
+         QT_TRANSLATE_NOOP("Form14", "Поздравляем с успешным изучением теоретической части!!!"),
          ui::FontSpec{"Segoe Script", 21, true}},
         {ControlKind::Label,
          "Label2",
          {176, 176, 0, 0},
-         "теперь Вы готовы к практике",
+         QT_TRANSLATE_NOOP("Form14", "теперь Вы готовы к практике"),
          ui::FontSpec{"Segoe Script", 24, true}},
         {ControlKind::Button,
          "Button1",
          {184, 272, 377, 57},
-         "Приступить к изучение модели",
+         QT_TRANSLATE_NOOP("Form14", "Приступить к изучение модели"),
          ui::FontSpec{"MS Sans Serif", 16, true},
          0,
          CursorKind::Hand},

@@ -6,13 +6,14 @@
 #include "ui/controls.h"
 
 const ui::FormSpec& TForm1::formSpec() {
-    static const ui::FormSpec spec{.name = "Form1",
-                                   .caption = "Модель гемодинамики сосудистого русла",
-                                   .position = {221, 31},
-                                   .size = {996, 639},
-                                   .sizeIs = ui::SizeIs::ClientArea,
-                                   .resizable = false,
-                                   .windowFont = {"Segoe Print", 13}};
+    static const ui::FormSpec spec{
+        .name = "Form1",
+        .caption = QT_TRANSLATE_NOOP("Form1", "Модель гемодинамики сосудистого русла"),
+        .position = {221, 31},
+        .size = {996, 639},
+        .sizeIs = ui::SizeIs::ClientArea,
+        .resizable = false,
+        .windowFont = {"Segoe Print", 13}};
     return spec;
 }
 
@@ -23,37 +24,47 @@ const ui::ControlTable& TForm1::controlTable() {
         {ControlKind::Label,
          "Label2",
          {40, 40, 0, 0},
-         "Модель гемодинамики сосудистого русла",
+         QT_TRANSLATE_NOOP("Form1", "Модель гемодинамики сосудистого русла"),
          FontSpec{"Segoe Print", 21, true}},
         {ControlKind::Label,
          "Label3",
          {104, 112, 0, 0},
-         "Цель работы:",
+         QT_TRANSLATE_NOOP("Form1", "Цель работы:"),
          FontSpec{"Segoe Print", 16, false, false, true}},
         {ControlKind::Label,
          "Label4",
          {32, 160, 0, 0},
-         "  1. Ознакомиться с основами гемодинамики.",
+         QT_TRANSLATE_NOOP("Form1", "  1. Ознакомиться с основами гемодинамики."),
          aim},
         {ControlKind::WrapLabel,
          "Label5",
          {32, 224, 420, 0},
-         "  2. Научиться составлять математическую модель, описывающую кровоток в эластичном "
-         "сосуде.",
+         QT_TRANSLATE_NOOP(
+             "Form1",
+             "  2. Научиться составлять математическую модель, описывающую кровоток в эластичном "
+             "сосуде."),
          aim},
         {ControlKind::WrapLabel,
          "Label6",
          {32, 328, 396, 0},
-         "  3. Исследовать изменение гемодинамических показателей  при изменении одного из "
-         "параметров  системы и научиться сопоставлять их  с процессами в сердечно-сосудистой "
-         "системе.",
+         QT_TRANSLATE_NOOP(
+             "Form1",
+             "  3. Исследовать изменение гемодинамических показателей  при изменении одного из "
+             "параметров  системы и научиться сопоставлять их  с процессами в сердечно-сосудистой "
+             "системе."),
          aim},
-        {ControlKind::Label, "Label1", {880, 600, 0, 0}, "Авторы", {}, -1, CursorKind::Hand},
+        {ControlKind::Label,
+         "Label1",
+         {880, 600, 0, 0},
+         QT_TRANSLATE_NOOP("Form1", "Авторы"),
+         {},
+         -1,
+         CursorKind::Hand},
         {ControlKind::Picture, "Image2", {528, 0, 401, 601}},
         {ControlKind::Button,
          "Button1",
          {88, 480, 289, 89},
-         "Начать исследование!!!",
+         QT_TRANSLATE_NOOP("Form1", "Начать исследование!!!"),
          FontSpec{"MS Sans Serif", 21, true},
          0,
          CursorKind::Hand},

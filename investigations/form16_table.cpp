@@ -22,17 +22,25 @@ const InvestigationSpec& TForm16::table() {
         .prompts =
             {
                 label("Label1", 224, 8,
-                      "Исследование зависимости давления в аорте от эластичности стенок \n         "
-                      "        крупных сосудов в течение сердечного цикла",
+                      QT_TRANSLATE_NOOP("Form16",
+                                        "Исследование зависимости давления в аорте от эластичности "
+                                        "стенок \n         "
+                                        "        крупных сосудов в течение сердечного цикла"),
                       heading),
                 label("Label2", 16, 72,
-                      "Задайте значение периферического\n             сопротивления", body),
+                      QT_TRANSLATE_NOOP(
+                          "Form16", "Задайте значение периферического\n             сопротивления"),
+                      body),
                 label("Label3", 16, 136,
-                      "Задайте значение объемной скорости\n     поступления крови в аорту", body),
-                label(
-                    "Label4", 24, 240,
-                    "Задайте несколько значений эластичности \n             стенок крупных сосудов",
-                    body),
+                      QT_TRANSLATE_NOOP(
+                          "Form16",
+                          "Задайте значение объемной скорости\n     поступления крови в аорту"),
+                      body),
+                label("Label4", 24, 240,
+                      QT_TRANSLATE_NOOP("Form16",
+                                        "Задайте несколько значений эластичности \n             "
+                                        "стенок крупных сосудов"),
+                      body),
                 label("Label5", 152, 304, "C1 =", body),
                 label("Label6", 152, 336, "C2 =", body),
                 label("Label7", 152, 368, "C3 =", body),
@@ -57,16 +65,16 @@ const InvestigationSpec& TForm16::table() {
             {C3, colours::green, {"Series2", "Series5", "Series10", "Series13"}},
             {C1, colours::blue, {"Series3", "Series6", "Series11", "Series14"}},
         }},
-        .chart = {.title = {"График"},
+        .chart = {.title = {QT_TRANSLATE_NOOP("Form16", "График")},
                   .bottomAxis = {.title = kTime,
                                  .automatic = false,
                                  .minimum = 0,
                                  .maximum = 1.6,
                                  .increment = 0.1},
                   .leftAxis = {.title = kPressure}},
-        .series = {{"Series3", "С1", colours::blue},
-                   {"Series1", "С2", colours::red},
-                   {"Series2", "С3", colours::green},
+        .series = {{"Series3", QT_TRANSLATE_NOOP("Form16", "С1"), colours::blue},
+                   {"Series1", QT_TRANSLATE_NOOP("Form16", "С2"), colours::red},
+                   {"Series2", QT_TRANSLATE_NOOP("Form16", "С3"), colours::green},
                    {"Series7", " ", colours::white},
                    {"Series5", " ", colours::white},
                    {"Series6", " ", colours::white},

@@ -20,15 +20,24 @@ const InvestigationSpec& TForm20::table() {
         .prompts =
             {
                 label("Label1", 264, 16,
-                      "  Исследование зависимости давления в \n   аорте от значения объемной "
-                      "скорости\n    поступления крови в аорту в систолу",
+                      QT_TRANSLATE_NOOP(
+                          "Form20",
+                          "  Исследование зависимости давления в \n   аорте от значения объемной "
+                          "скорости\n    поступления крови в аорту в систолу"),
                       heading),
                 label("Label2", 16, 96,
-                      "Задайте значение эластичности \n     стенок крупных сосудов", body),
+                      QT_TRANSLATE_NOOP(
+                          "Form20", "Задайте значение эластичности \n     стенок крупных сосудов"),
+                      body),
                 label("Label3", 16, 160,
-                      "Задайте значение периферического \n           сопротивления", body),
+                      QT_TRANSLATE_NOOP(
+                          "Form20", "Задайте значение периферического \n           сопротивления"),
+                      body),
                 label("Label4", 32, 224,
-                      "Задайте значения объемной скорости\n     поступления крови в аорту", body),
+                      QT_TRANSLATE_NOOP(
+                          "Form20",
+                          "Задайте значения объемной скорости\n     поступления крови в аорту"),
+                      body),
                 label("Label5", 144, 272, "Qmax1 = ", body),
                 label("Label6", 144, 304, "Qmax2 =", body),
                 label("Label7", 144, 336, "Qmax3 =", body),
@@ -55,8 +64,8 @@ const InvestigationSpec& TForm20::table() {
             {Qmax2, colours::green, {"Series3"}},
         }},
         .chart = {.title = {"Chart"},
-                  .bottomAxis = {.title = "Время (с)"},
-                  .leftAxis = {.title = "давление  (мм.рт.ст)"}},
+                  .bottomAxis = {.title = QT_TRANSLATE_NOOP("Form20", "Время (с)")},
+                  .leftAxis = {.title = QT_TRANSLATE_NOOP("Form20", "давление  (мм.рт.ст)")}},
         .series = {{"Series4", " ", colours::white, false},
                    {"Series2", "Qmax1", colours::blue},
                    {"Series3", "Qmax2", colours::lime},

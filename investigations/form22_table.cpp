@@ -21,15 +21,25 @@ const InvestigationSpec& TForm22::table() {
         .prompts =
             {
                 label("Label1", 240, 8,
-                      "Исследование зависимости давления в аорте от периферического\n         "
-                      "    сопротивления на протяжении сердечного цикла",
+                      QT_TRANSLATE_NOOP(
+                          "Form22",
+                          "Исследование зависимости давления в аорте от периферического\n         "
+                          "    сопротивления на протяжении сердечного цикла"),
                       heading),
                 label("Label3", 48, 80,
-                      "Задайте значение эластичности\n      стенок крупных сосудов", body),
+                      QT_TRANSLATE_NOOP(
+                          "Form22", "Задайте значение эластичности\n      стенок крупных сосудов"),
+                      body),
                 label("Label2", 32, 152,
-                      "Задайте значение объемной скорости\n     поступления крови в аорту", body),
-                label("Label4", 64, 216,
-                      "    Задайте несколько значений\n периферического сопротивления", body),
+                      QT_TRANSLATE_NOOP(
+                          "Form22",
+                          "Задайте значение объемной скорости\n     поступления крови в аорту"),
+                      body),
+                label(
+                    "Label4", 64, 216,
+                    QT_TRANSLATE_NOOP(
+                        "Form22", "    Задайте несколько значений\n периферического сопротивления"),
+                    body),
                 label("kl", 136, 280, "X1 =", body),
                 label("Label6", 136, 320, "X2 =", body),
                 label("Label7", 136, 360, "X3 =", body),
@@ -54,7 +64,7 @@ const InvestigationSpec& TForm22::table() {
             {X2, colours::green, {"Series2", "Series5", "Series8", "Series11"}},
             {X3, colours::blue, {"Series3", "Series6", "Series9", "Series12"}},
         }},
-        .chart = {.title = {"График"},
+        .chart = {.title = {QT_TRANSLATE_NOOP("Form22", "График")},
                   .bottomAxis = {.title = kTime,
                                  .automatic = false,
                                  .minimum = 0,

@@ -25,19 +25,28 @@ const InvestigationSpec& TForm24::table() {
         .prompts =
             {
                 label("Label1", 272, 8,
-                      "     Исследование зависимости давления в аорте \nот эластичности "
-                      "стенок крупных сосудов в диастолу",
+                      QT_TRANSLATE_NOOP(
+                          "Form24",
+                          "     Исследование зависимости давления в аорте \nот эластичности "
+                          "стенок крупных сосудов в диастолу"),
                       heading),
                 label("Label2", 16, 80,
-                      "Задайте значение периферического\n                сопротивления", body),
-                label("Label3", 16, 144, "Задайте значение систолического давления", body),
-                label("Label4", 16, 208,
-                      "Задайте несколько значений эластичности стенок\n                       "
-                      "     крупных сосудов",
+                      QT_TRANSLATE_NOOP(
+                          "Form24",
+                          "Задайте значение периферического\n                сопротивления"),
                       body),
-                label("Label5", 112, 280, "С1 =", body),
-                label("Label6", 112, 312, "С2 =", body),
-                label("Label7", 112, 344, "С3 =", body),
+                label("Label3", 16, 144,
+                      QT_TRANSLATE_NOOP("Form24", "Задайте значение систолического давления"),
+                      body),
+                label("Label4", 16, 208,
+                      QT_TRANSLATE_NOOP(
+                          "Form24",
+                          "Задайте несколько значений эластичности стенок\n                       "
+                          "     крупных сосудов"),
+                      body),
+                label("Label5", 112, 280, QT_TRANSLATE_NOOP("Form24", "С1 ="), body),
+                label("Label6", 112, 312, QT_TRANSLATE_NOOP("Form24", "С2 ="), body),
+                label("Label7", 112, 344, QT_TRANSLATE_NOOP("Form24", "С3 ="), body),
             },
         // In the order a build reads them.
         .fields = {{
@@ -57,7 +66,7 @@ const InvestigationSpec& TForm24::table() {
             {C2, colours::green, {"Series2"}},
             {C3, colours::red, {"Series3"}},
         }},
-        .chart = {.title = {"график"},
+        .chart = {.title = {QT_TRANSLATE_NOOP("Form24", "график")},
                   .bottomAxis = {.title = kTime, .titleFont = axisTitleFont},
                   .leftAxis = {.title = kPressure, .titleFont = axisTitleFont}},
         .series = {{"Series4", " ", colours::white},

@@ -22,17 +22,27 @@ const InvestigationSpec& TForm26::table() {
                  .windowFont = {"MS Sans Serif", 11}},
         .prompts =
             {
-                label(
-                    "Label1", 288, 16,
-                    "Исследование зависимости давления в аорте от\n  периферического сопротивления "
-                    "в систолу",
-                    heading),
+                label("Label1", 288, 16,
+                      QT_TRANSLATE_NOOP("Form26",
+                                        "Исследование зависимости давления в аорте от\n  "
+                                        "периферического сопротивления "
+                                        "в систолу"),
+                      heading),
                 label("Label2", 24, 88,
-                      "Задайте значение эластичности стенок\n              крупных сосудов", body),
+                      QT_TRANSLATE_NOOP(
+                          "Form26",
+                          "Задайте значение эластичности стенок\n              крупных сосудов"),
+                      body),
                 label("Label3", 24, 152,
-                      "Задайте значение объемной скорости\n     поступления крови в аорту", body),
-                label("Label4", 72, 224,
-                      "   Задайте несколько значений \nпериферического сопротивления:", body),
+                      QT_TRANSLATE_NOOP(
+                          "Form26",
+                          "Задайте значение объемной скорости\n     поступления крови в аорту"),
+                      body),
+                label(
+                    "Label4", 72, 224,
+                    QT_TRANSLATE_NOOP(
+                        "Form26", "   Задайте несколько значений \nпериферического сопротивления:"),
+                    body),
                 label("Label5", 136, 296, "x1 =", body),
                 label("Label6", 136, 328, "x2 =", body),
                 label("Label7", 136, 360, "x3 =", body),
@@ -56,7 +66,7 @@ const InvestigationSpec& TForm26::table() {
             {X2, colours::red, {"Series2"}},
             {X3, colours::blue, {"Series3"}},
         }},
-        .chart = {.title = {"График"},
+        .chart = {.title = {QT_TRANSLATE_NOOP("Form26", "График")},
                   .view3D = true,
                   .leftWallColor = colours::teal,
                   .bottomAxis = {.title = kTime, .titleFont = axisTitleFont},

@@ -22,19 +22,27 @@ const InvestigationSpec& TForm28::table() {
                  .windowFont = {"MS Sans Serif", 11}},
         .prompts =
             {
-                label(
-                    "Label1", 264, 8,
-                    "    Исследование зависимости давления в аорте\nот эластичности стенок крупных "
-                    "сосудов в систолу",
-                    heading),
+                label("Label1", 264, 8,
+                      QT_TRANSLATE_NOOP("Form28",
+                                        "    Исследование зависимости давления в аорте\nот "
+                                        "эластичности стенок крупных "
+                                        "сосудов в систолу"),
+                      heading),
                 label("Label2", 8, 80,
-                      "Задайте значение объемной скорости\n     поступления крови в аорту", body),
-                label("Label3", 8, 136,
-                      "Задайте значение периферического\n               сопротивления", body),
+                      QT_TRANSLATE_NOOP(
+                          "Form28",
+                          "Задайте значение объемной скорости\n     поступления крови в аорту"),
+                      body),
                 label(
-                    "Label4", 48, 192,
-                    "Задайте несколько значений эластичности \n             стенок крупных сосудов",
+                    "Label3", 8, 136,
+                    QT_TRANSLATE_NOOP(
+                        "Form28", "Задайте значение периферического\n               сопротивления"),
                     body),
+                label("Label4", 48, 192,
+                      QT_TRANSLATE_NOOP("Form28",
+                                        "Задайте несколько значений эластичности \n             "
+                                        "стенок крупных сосудов"),
+                      body),
                 label("Label5", 152, 248, "c1 =", body),
                 label("Label6", 152, 288, "c2 =", body),
                 label("Label7", 152, 328, "c3 =", body),
@@ -58,7 +66,7 @@ const InvestigationSpec& TForm28::table() {
             {C2, colours::green, {"Series2"}},
             {C3, colours::yellow, {"Series3"}},
         }},
-        .chart = {.title = {"график"},
+        .chart = {.title = {QT_TRANSLATE_NOOP("Form28", "график")},
                   .view3D = true,
                   .background = colours::lightGrey,
                   .bottomAxis = {.title = kTime, .titleFont = axisTitleFont},
@@ -68,9 +76,9 @@ const InvestigationSpec& TForm28::table() {
                   .animatedZoom = true},
         // The anchor series draw no line.
         .series = {{"Series4", " ", colours::white, false},
-                   {"Series1", "с1", colours::red},
-                   {"Series2", "с2", colours::green},
-                   {"Series3", "с3", colours::yellow},
+                   {"Series1", QT_TRANSLATE_NOOP("Form28", "с1"), colours::red},
+                   {"Series2", QT_TRANSLATE_NOOP("Form28", "с2"), colours::green},
+                   {"Series3", QT_TRANSLATE_NOOP("Form28", "с3"), colours::yellow},
                    {"Series5", " ", colours::white, false}},
         .anchors = AnchorSpec{"Series4", "Series5", 0.26},
     };

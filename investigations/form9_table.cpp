@@ -23,17 +23,25 @@ const InvestigationSpec& TForm9::table() {
         .prompts =
             {
                 label("Label1", 184, 8,
-                      " Исследование зависимости давления в аорте\nот периферического "
-                      "сопротивления в диастолу",
+                      QT_TRANSLATE_NOOP(
+                          "Form9",
+                          " Исследование зависимости давления в аорте\nот периферического "
+                          "сопротивления в диастолу"),
                       heading),
-                label("Label2", 24, 120, "Задайте значение систолического давления:", body),
+                label("Label2", 24, 120,
+                      QT_TRANSLATE_NOOP("Form9", "Задайте значение систолического давления:"),
+                      body),
                 label("Label3", 24, 160,
-                      "Задайте значение эластичности стенок крупных сосудов:", body),
+                      QT_TRANSLATE_NOOP("Form9",
+                                        "Задайте значение эластичности стенок крупных сосудов:"),
+                      body),
                 label("Label4", 24, 200,
-                      "Задайте несколько значений периферического сопротивления:", body),
-                label("Label5", 176, 232, "Х1 = ", body),
-                label("Label6", 176, 264, "Х2 = ", body),
-                label("Label7", 176, 296, "Х3 = ", body),
+                      QT_TRANSLATE_NOOP(
+                          "Form9", "Задайте несколько значений периферического сопротивления:"),
+                      body),
+                label("Label5", 176, 232, QT_TRANSLATE_NOOP("Form9", "Х1 = "), body),
+                label("Label6", 176, 264, QT_TRANSLATE_NOOP("Form9", "Х2 = "), body),
+                label("Label7", 176, 296, QT_TRANSLATE_NOOP("Form9", "Х3 = "), body),
             },
         // In the order a build reads them.
         .fields = {{
@@ -57,11 +65,11 @@ const InvestigationSpec& TForm9::table() {
         }},
         .chart = {.title = {""},
                   .bottomAxis = {.title = kTime},
-                  .leftAxis = {.title = "давление (мм.рт.ст.)"}},
+                  .leftAxis = {.title = QT_TRANSLATE_NOOP("Form9", "давление (мм.рт.ст.)")}},
         .series = {{"Series5", " ", colours::white},
-                   {"Series4", "Х1", colours::blue},
-                   {"Series2", "Х2", colours::green},
-                   {"Series1", "Х3", colours::red},
+                   {"Series4", QT_TRANSLATE_NOOP("Form9", "Х1"), colours::blue},
+                   {"Series2", QT_TRANSLATE_NOOP("Form9", "Х2"), colours::green},
+                   {"Series1", QT_TRANSLATE_NOOP("Form9", "Х3"), colours::red},
                    {"Series3", " ", colours::yellow}},
         .anchors = AnchorSpec{"Series4", "Series5", 0.62},
     };

@@ -11,6 +11,7 @@
 #include "ui/controls.h"
 #include "ui/desktop.h"
 #include "ui/table_error.h"
+#include "ui/window_text.h"
 
 namespace investigations {
 
@@ -104,13 +105,22 @@ void InvestigationFrame::resolveTable() {
 
 void InvestigationFrame::configureChart() {
     chart::ChartData& data = chart_->data();
-    data.settings() = spec_.chart;
+    // The chart's texts in the program's language, as the window's others.
+    const char* const window = spec_.form.name;
+    const auto translated = [window](const QString& text) {
+        return ui::windowText(window, text.toUtf8().constData());
+    };
+    chart::ChartSettings settings = spec_.chart;
+    for (QString& line : settings.title) line = translated(line);
+    settings.bottomAxis.title = translated(settings.bottomAxis.title);
+    settings.leftAxis.title = translated(settings.leftAxis.title);
+    data.settings() = settings;
     for (const SeriesSpec& s : spec_.series) {
         if (data.series(QString::fromLatin1(s.name))) {
             throw ui::TableError(objectName(), QStringLiteral("second series ") + s.name);
         }
         chart::LineSeries& series =
-            data.addSeries(QString::fromLatin1(s.name), QString::fromUtf8(s.title), s.colour);
+            data.addSeries(QString::fromLatin1(s.name), ui::windowText(window, s.title), s.colour);
         series.setLineVisible(s.lineVisible);
         series.setShade3D(s.shade3D);
     }

@@ -25,8 +25,12 @@ inline FieldSpec inflowField(const char* name, Parameter holds, QRect geometry, 
 // "Построить график".
 inline ui::ControlSpec button(int left, int top, int width, int height, int tabOrder,
                               const ui::FontSpec& font) {
-    return {ui::ControlKind::Button, "Button1", {left, top, width, height},
-            "Построить график",      font,      tabOrder};
+    return {ui::ControlKind::Button,
+            "Button1",
+            {left, top, width, height},
+            QT_TRANSLATE_NOOP("Investigation", "Построить график"),
+            font,
+            tabOrder};
 }
 
 // The chart; never a tab stop.
@@ -35,10 +39,10 @@ inline ui::ControlSpec chart(int left, int top, int width, int height) {
 }
 
 // The caption of every investigation window.
-inline constexpr const char* kCaption = "Исследование";
+inline constexpr const char* kCaption = QT_TRANSLATE_NOOP("Investigation", "Исследование");
 
 // The axis titles of most charts.
-inline constexpr const char* kTime = "время (с)";
-inline constexpr const char* kPressure = "давление (мм.рт.ст)";
+inline constexpr const char* kTime = QT_TRANSLATE_NOOP("Investigation", "время (с)");
+inline constexpr const char* kPressure = QT_TRANSLATE_NOOP("Investigation", "давление (мм.рт.ст)");
 
 }  // namespace investigations::rows

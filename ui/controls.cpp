@@ -12,6 +12,7 @@
 #include <limits>
 
 #include "ui/fonts.h"
+#include "ui/window_text.h"
 
 namespace ui {
 
@@ -236,7 +237,7 @@ bool isLinkRow(const ControlSpec& spec) {
 }
 
 QWidget* makeControl(QWidget* window, const ControlSpec& spec, const CustomFactory& custom) {
-    const QString text = QString::fromUtf8(spec.text);
+    const QString text = windowText(window->objectName().toLatin1().constData(), spec.text);
     switch (spec.kind) {
         case ControlKind::Label:
         case ControlKind::WrapLabel: {

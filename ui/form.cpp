@@ -14,6 +14,7 @@
 #include "ui/fonts.h"
 #include "ui/screen_placement.h"
 #include "ui/table_error.h"
+#include "ui/window_text.h"
 
 namespace ui {
 
@@ -36,7 +37,7 @@ Qt::WindowFlags frameFlags(bool resizable) {
 Form::Form(const FormSpec& spec, Desktop& desktop) : spec_(spec), desktop_(desktop) {
     setObjectName(QString::fromLatin1(spec.name));
     setWindowFlags(frameFlags(spec.resizable));
-    setWindowTitle(QString::fromUtf8(spec.caption));
+    setWindowTitle(windowText(spec.name, spec.caption));
     setFont(makeFont(spec.windowFont));
     if (spec.background) {
         QPalette pal = palette();

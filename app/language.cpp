@@ -1,0 +1,40 @@
+#include "app/language.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
+#include <memory>
+
+#include "ui/desktop_setup.h"
+
+namespace app {
+
+std::optional<Language> languageNamed(std::string_view code) {
+    if (code == "ru") return Language::Russian;
+    if (code == "en") return Language::English;
+    return std::nullopt;
+}
+
+Language chooseLanguage(const QStringList& uiLanguages, std::string_view option) {
+    if (const auto named = languageNamed(option)) return *named;
+    for (const QString& name : uiLanguages) {
+        // "en-GB", "en_US", "ru-RU", "C": the language is what comes before the region.
+        const QLocale::Language language = QLocale(name).language();
+        if (language == QLocale::Russian) return Language::Russian;
+        if (language == QLocale::English && name != QLatin1String("C")) return Language::English;
+    }
+    return Language::Russian;
+}
+
+bool useLanguage(Language language) {
+    if (language == Language::Russian) {
+        ui::installQtTranslation(QLocale(QLocale::Russian));
+        return true;
+    }
+    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral(":/translations/hemodynamics_en.qm"))) return false;
+    QCoreApplication::installTranslator(translator.release());  // owned by the application
+    return true;
+}
+
+}  // namespace app
