@@ -12,6 +12,7 @@
 
 #include "chart/chart_host.h"
 #include "chart/chart_render.h"
+#include "chart/chart_texts.h"
 #include "chart/chart_widget.h"
 #include "chart/curve_export.h"
 #include "chart/curve_values.h"
@@ -20,20 +21,16 @@
 
 namespace chart {
 
-const QString ChartMenu::kCopyPicture = QStringLiteral("Копировать изображение");
-const QString ChartMenu::kSavePicture = QStringLiteral("Сохранить изображение…");
-const QString ChartMenu::kSaveData = QStringLiteral("Сохранить данные…");
-const QString ChartMenu::kCurveValues = QStringLiteral("Значения кривых…");
-const QString ChartMenu::kPrint = QStringLiteral("Печать…");
-const QString ChartMenu::kUndoZoom = QStringLiteral("Отменить увеличение");
-
 namespace {
 
-const QString kPngFilter = QStringLiteral("Рисунок PNG (*.png)");
-const QString kSvgFilter = QStringLiteral("Рисунок SVG (*.svg)");
-const QString kCsvFilter = QStringLiteral("Таблица CSV (*.csv)");
+constexpr const char* kPngFilter = QT_TRANSLATE_NOOP("Chart", "Рисунок PNG (*.png)");
+constexpr const char* kSvgFilter = QT_TRANSLATE_NOOP("Chart", "Рисунок SVG (*.svg)");
+constexpr const char* kCsvFilter = QT_TRANSLATE_NOOP("Chart", "Таблица CSV (*.csv)");
 // The name every file of the chart is offered under, a picture, the data or a printed page.
-const QString kFileName = QStringLiteral("график");
+constexpr const char* kFileName = QT_TRANSLATE_NOOP("Chart", "график");
+
+// A dialog's caption: the entry's text without its ellipsis.
+QString captionOf(const char* entry) { return chartText(entry).chopped(1); }
 
 // The name a file is saved under: as typed when it ends in the extension of the type chosen in
 // the dialog, else with that extension added ("C=1.2" gives "C=1.2.png").
@@ -58,8 +55,8 @@ void ChartMenu::popup(QPoint at) {
     // An entry's work is done once the menu has closed and its activation is over, never from
     // inside it: a dialog's own event loop (the native file dialog's on Windows) would otherwise
     // run while the menu, closed and due for deletion, is still handling the click.
-    const auto entry = [this](const QString& text, auto* receiver, auto work, bool enabled) {
-        QAction* const action = menu_->addAction(text);
+    const auto entry = [this](const char* text, auto* receiver, auto work, bool enabled) {
+        QAction* const action = menu_->addAction(chartText(text));
         action->setEnabled(enabled);
         connect(action, &QAction::triggered, receiver, work, Qt::QueuedConnection);
     };
@@ -84,13 +81,13 @@ void ChartMenu::copyPicture() {
 void ChartMenu::savePicture() {
     ChartHost* const host = chart().host();
     if (!host) return;
-    QString filter = kPngFilter;
+    QString filter = chartText(kPngFilter);
     const QString chosen =
-        host->saveFileName(kSavePicture.chopped(1), kFileName + QStringLiteral(".png"),
-                           {kPngFilter, kSvgFilter}, &filter);
+        host->saveFileName(captionOf(kSavePicture), chartText(kFileName) + QStringLiteral(".png"),
+                           {chartText(kPngFilter), chartText(kSvgFilter)}, &filter);
     if (chosen.isEmpty()) return;
     // The file's type is the one chosen in the dialog, whatever the name typed.
-    const bool svg = filter == kSvgFilter;
+    const bool svg = filter == chartText(kSvgFilter);
     const QString path = withExtension(chosen, svg ? QStringLiteral("svg") : QStringLiteral("png"));
     if (!mayWrite(path)) return;
     if (svg) {
@@ -105,20 +102,23 @@ void ChartMenu::savePicture() {
 void ChartMenu::saveData() {
     ChartHost* const host = chart().host();
     if (!host) return;
-    QString filter = kCsvFilter;
-    const QString chosen = host->saveFileName(
-        kSaveData.chopped(1), kFileName + QStringLiteral(".csv"), {kCsvFilter}, &filter);
+    QString filter = chartText(kCsvFilter);
+    const QString chosen =
+        host->saveFileName(captionOf(kSaveData), chartText(kFileName) + QStringLiteral(".csv"),
+                           {chartText(kCsvFilter)}, &filter);
     if (chosen.isEmpty()) return;
     const QString path = withExtension(chosen, QStringLiteral("csv"));
     if (!mayWrite(path)) return;
     const ChartSettings& settings = chart().data().settings();
     const auto orDefault = [](const QString& title, const char* otherwise) {
-        return title.trimmed().isEmpty() ? QString::fromUtf8(otherwise) : title;
+        return title.trimmed().isEmpty() ? chartText(otherwise) : title;
     };
     write(path,
           curvesCsv(chart().curves(),
-                    {QStringLiteral("Кривая"), orDefault(settings.bottomAxis.title, "время (с)"),
-                     orDefault(settings.leftAxis.title, "давление (мм.рт.ст)")},
+                    {chartText(QT_TRANSLATE_NOOP("Chart", "Кривая")),
+                     orDefault(settings.bottomAxis.title, QT_TRANSLATE_NOOP("Chart", "время (с)")),
+                     orDefault(settings.leftAxis.title,
+                               QT_TRANSLATE_NOOP("Chart", "давление (мм.рт.ст)"))},
                     QLocale()));
 }
 
@@ -130,9 +130,10 @@ void ChartMenu::showShownValues() {
     std::vector<CurvePoints> curves = chart().curves();
     for (CurvePoints& curve : curves)
         curve.points = pointsWithin(curve.points, shown.minimum, shown.maximum);
-    values_->setCurves(curves, QStringLiteral("На отрезке времени от %1 до %2 с")
-                                   .arg(readoutNumber(shown.minimum, g.bottomTexts),
-                                        readoutNumber(shown.maximum, g.bottomTexts)));
+    values_->setCurves(curves,
+                       chartText(QT_TRANSLATE_NOOP("Chart", "На отрезке времени от %1 до %2 с"))
+                           .arg(readoutNumber(shown.minimum, g.bottomTexts),
+                                readoutNumber(shown.maximum, g.bottomTexts)));
 }
 
 CurveValuesWindow& ChartMenu::showCurveValues() {
@@ -181,7 +182,7 @@ void ChartMenu::print() {
     ChartHost* const host = chart().host();
     if (!host) return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(kFileName);
+    printer.setDocName(chartText(kFileName));
     if (!host->choosePrinter(printer)) return;
     printChart(printer, host->documentHeader(), chart().data(), chart().viewState(),
                chart().size());
@@ -196,8 +197,9 @@ bool ChartMenu::write(const QString& path, const QByteArray& bytes) {
     const bool written =
         file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     if (!written && chart().host()) {
-        chart().host()->showError(QStringLiteral("Не удалось сохранить файл\n%1\n%2")
-                                      .arg(QDir::toNativeSeparators(path), file.errorString()));
+        chart().host()->showError(
+            chartText(QT_TRANSLATE_NOOP("Chart", "Не удалось сохранить файл\n%1\n%2"))
+                .arg(QDir::toNativeSeparators(path), file.errorString()));
     }
     return written;
 }

@@ -18,13 +18,15 @@ class ChartMenu : public ChartTool {
   public:
     explicit ChartMenu(ChartWidget& chart);
 
-    // The texts of the menu's entries.
-    static const QString kCopyPicture;
-    static const QString kSavePicture;
-    static const QString kSaveData;
-    static const QString kCurveValues;
-    static const QString kPrint;
-    static const QString kUndoZoom;
+    // The texts of the menu's entries, in Russian; shown through chartText().
+    static constexpr const char* kCopyPicture =
+        QT_TRANSLATE_NOOP("Chart", "Копировать изображение");
+    static constexpr const char* kSavePicture =
+        QT_TRANSLATE_NOOP("Chart", "Сохранить изображение…");
+    static constexpr const char* kSaveData = QT_TRANSLATE_NOOP("Chart", "Сохранить данные…");
+    static constexpr const char* kCurveValues = QT_TRANSLATE_NOOP("Chart", "Значения кривых…");
+    static constexpr const char* kPrint = QT_TRANSLATE_NOOP("Chart", "Печать…");
+    static constexpr const char* kUndoZoom = QT_TRANSLATE_NOOP("Chart", "Отменить увеличение");
 
     // Opens the menu at this point of the chart; it stays open until chosen or dismissed.
     void popup(QPoint at);

@@ -5,6 +5,7 @@
 
 #include "chart/chart_menu.h"
 #include "chart/chart_painter.h"
+#include "chart/chart_texts.h"
 #include "chart/readout.h"
 #include "chart/scroll_tool.h"
 #include "chart/zoom_tool.h"
@@ -115,16 +116,18 @@ void ChartWidget::contextMenuEvent(QContextMenuEvent* event) {
 
 void ChartWidget::describe() {
     QString title = data_.settings().title.join(QLatin1Char(' ')).simplified();
-    if (title.isEmpty()) title = QStringLiteral("График");
+    if (title.isEmpty()) title = chartText(QT_TRANSLATE_NOOP("Chart", "График"));
     setAccessibleName(title);
     QStringList curves;
     for (const CurveDefinition& curve : data_.curveDefinitions()) {
         curves << curve.legendRow->title().trimmed();
     }
     const ChartSettings& s = data_.settings();
-    QString description = QStringLiteral("%1 от %2").arg(s.leftAxis.title, s.bottomAxis.title);
+    QString description =
+        chartText(QT_TRANSLATE_NOOP("Chart", "%1 от %2")).arg(s.leftAxis.title, s.bottomAxis.title);
     if (!curves.isEmpty()) {
-        description += QStringLiteral(". Кривые: %1").arg(curves.join(QStringLiteral(", ")));
+        description += chartText(QT_TRANSLATE_NOOP("Chart", ". Кривые: %1"))
+                           .arg(curves.join(QStringLiteral(", ")));
     }
     setAccessibleDescription(description);
 }

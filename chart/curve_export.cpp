@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "chart/chart_texts.h"
 #include "chart/curve_values.h"
 
 namespace chart {
@@ -64,13 +65,13 @@ QByteArray curvesCsv(const std::vector<CurvePoints>& curves, const QStringList& 
 
 ValuesTable valuesTable(const std::vector<CurvePoints>& curves, const QLocale& locale) {
     ValuesTable table;
-    table.header = {QStringLiteral("Кривая"),
-                    QStringLiteral("Максимум, мм рт. ст."),
-                    QStringLiteral("Время максимума, с"),
-                    QStringLiteral("Минимум, мм рт. ст."),
-                    QStringLiteral("Время минимума, с"),
-                    QStringLiteral("Максимум − минимум, мм рт. ст."),
-                    QStringLiteral("Среднее по времени, мм рт. ст.")};
+    table.header = {chartText(QT_TRANSLATE_NOOP("Chart", "Кривая")),
+                    chartText(QT_TRANSLATE_NOOP("Chart", "Максимум, мм рт. ст.")),
+                    chartText(QT_TRANSLATE_NOOP("Chart", "Время максимума, с")),
+                    chartText(QT_TRANSLATE_NOOP("Chart", "Минимум, мм рт. ст.")),
+                    chartText(QT_TRANSLATE_NOOP("Chart", "Время минимума, с")),
+                    chartText(QT_TRANSLATE_NOOP("Chart", "Максимум − минимум, мм рт. ст.")),
+                    chartText(QT_TRANSLATE_NOOP("Chart", "Среднее по времени, мм рт. ст."))};
     for (const CurvePoints& curve : curves) {
         const auto s = statisticsOf(curve.points);
         if (!s) {

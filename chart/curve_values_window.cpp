@@ -11,12 +11,14 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "chart/chart_texts.h"
+
 namespace chart {
 
 CurveValuesWindow::CurveValuesWindow(QWidget* owner)
     : QWidget(owner, Qt::Tool), span_(new QLabel(this)), view_(new QTableWidget(this)) {
     setObjectName(QStringLiteral("CurveValues"));
-    setWindowTitle(QStringLiteral("Значения кривых"));
+    setWindowTitle(chartText(QT_TRANSLATE_NOOP("Chart", "Значения кривых")));
     setAttribute(Qt::WA_DeleteOnClose, false);
     span_->setObjectName(QStringLiteral("Span"));
     view_->setObjectName(QStringLiteral("Table"));
@@ -25,7 +27,8 @@ CurveValuesWindow::CurveValuesWindow(QWidget* owner)
     view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view_->setAccessibleName(windowTitle());
-    auto* const copy = new QPushButton(QStringLiteral("Копировать таблицу"), this);
+    auto* const copy =
+        new QPushButton(chartText(QT_TRANSLATE_NOOP("Chart", "Копировать таблицу")), this);
     copy->setObjectName(QStringLiteral("Copy"));
     connect(copy, &QPushButton::clicked, this, &CurveValuesWindow::copyTable);
     auto* const shortcut = new QShortcut(QKeySequence::Copy, this);

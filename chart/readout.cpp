@@ -9,6 +9,7 @@
 #include <limits>
 #include <optional>
 
+#include "chart/chart_texts.h"
 #include "chart/chart_view.h"
 #include "chart/chart_widget.h"
 #include "chart/curve_values.h"
@@ -55,8 +56,9 @@ std::vector<ReadoutRow> readoutRows(const std::vector<CurvePoints>& curves, doub
                                     const std::vector<QString>& timeLabels,
                                     const std::vector<QString>& pressureLabels,
                                     const QLocale& locale) {
-    std::vector<ReadoutRow> rows{
-        {QStringLiteral("t = %1 с").arg(readoutNumber(t, timeLabels, locale)), Qt::black}};
+    std::vector<ReadoutRow> rows{{chartText(QT_TRANSLATE_NOOP("Chart", "t = %1 с"))
+                                      .arg(readoutNumber(t, timeLabels, locale)),
+                                  Qt::black}};
     for (const CurvePoints& curve : curves) {
         if (const auto value = curveValueAt(curve.points, t)) {
             rows.push_back(

@@ -2,6 +2,121 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>Chart</name>
+    <message>
+        <source>Рисунок PNG (*.png)</source>
+        <translation>PNG picture (*.png)</translation>
+    </message>
+    <message>
+        <source>Рисунок SVG (*.svg)</source>
+        <translation>SVG picture (*.svg)</translation>
+    </message>
+    <message>
+        <source>Таблица CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>график</source>
+        <translation>chart</translation>
+    </message>
+    <message>
+        <source>Кривая</source>
+        <translation>Curve</translation>
+    </message>
+    <message>
+        <source>время (с)</source>
+        <translation>time (s)</translation>
+    </message>
+    <message>
+        <source>давление (мм.рт.ст)</source>
+        <translation>pressure (mm Hg)</translation>
+    </message>
+    <message>
+        <source>На отрезке времени от %1 до %2 с</source>
+        <translation>Over the time from %1 to %2 s</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл
+%1
+%2</source>
+        <translation>The file could not be saved
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Копировать изображение</source>
+        <translation>Copy picture</translation>
+    </message>
+    <message>
+        <source>Сохранить изображение…</source>
+        <translation>Save picture…</translation>
+    </message>
+    <message>
+        <source>Сохранить данные…</source>
+        <translation>Save data…</translation>
+    </message>
+    <message>
+        <source>Значения кривых…</source>
+        <translation>Curve values…</translation>
+    </message>
+    <message>
+        <source>Печать…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Отменить увеличение</source>
+        <translation>Undo zoom</translation>
+    </message>
+    <message>
+        <source>График</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>%1 от %2</source>
+        <translation>%1 against %2</translation>
+    </message>
+    <message>
+        <source>. Кривые: %1</source>
+        <translation>. Curves: %1</translation>
+    </message>
+    <message>
+        <source>Максимум, мм рт. ст.</source>
+        <translation>Maximum, mm Hg</translation>
+    </message>
+    <message>
+        <source>Время максимума, с</source>
+        <translation>Time of maximum, s</translation>
+    </message>
+    <message>
+        <source>Минимум, мм рт. ст.</source>
+        <translation>Minimum, mm Hg</translation>
+    </message>
+    <message>
+        <source>Время минимума, с</source>
+        <translation>Time of minimum, s</translation>
+    </message>
+    <message>
+        <source>Максимум − минимум, мм рт. ст.</source>
+        <translation>Maximum − minimum, mm Hg</translation>
+    </message>
+    <message>
+        <source>Среднее по времени, мм рт. ст.</source>
+        <translation>Time average, mm Hg</translation>
+    </message>
+    <message>
+        <source>Значения кривых</source>
+        <translation>Curve values</translation>
+    </message>
+    <message>
+        <source>Копировать таблицу</source>
+        <translation>Copy table</translation>
+    </message>
+    <message>
+        <source>t = %1 с</source>
+        <translation>t = %1 s</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Модель гемодинамики сосудистого русла</source>

@@ -245,7 +245,7 @@ class TestChartResults : public QObject {
         menu = chart.menu().openMenu();
         QVERIFY(menu);
         QAction* undo = menu->actions().last();
-        QCOMPARE(undo->text(), ChartMenu::kUndoZoom);
+        QCOMPARE(undo->text(), QString::fromUtf8(ChartMenu::kUndoZoom));
         undo->trigger();
         QCoreApplication::sendPostedEvents();
         QVERIFY(!chart.isZoomed());
@@ -261,7 +261,7 @@ class TestChartResults : public QObject {
         const QPointer<QMenu> menu = chart.menu().openMenu();
         QVERIFY(menu && menu->isVisible());
         for (int down = 0; down < 3; ++down) QTest::keyClick(menu, Qt::Key_Down);
-        QCOMPARE(menu->activeAction()->text(), ChartMenu::kSaveData);
+        QCOMPARE(menu->activeAction()->text(), QString::fromUtf8(ChartMenu::kSaveData));
         QTest::keyClick(menu, Qt::Key_Return);
         QVERIFY(!menu || !menu->isVisible());
         QVERIFY(built.desktop.saveDialogs.empty());

@@ -1,0 +1,105 @@
+// The language of the program's texts: chosen from the user's interface languages or by
+// --language, and the English catalogue complete, every window text translated.
+
+#include <QFile>
+#include <QXmlStreamReader>
+#include <QtTest>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/language.h"
+
+Q_DECLARE_METATYPE(app::Language)
+
+namespace {
+
+app::CommandLine read(const QStringList& arguments) {
+    std::vector<QByteArray> bytes{"hemodynamics"};
+    for (const QString& argument : arguments) bytes.push_back(argument.toUtf8());
+    std::vector<const char*> argv;
+    for (const QByteArray& b : bytes) argv.push_back(b.constData());
+    return app::readCommandLine(static_cast<int>(argv.size()), argv.data());
+}
+
+}  // namespace
+
+class TestLanguage : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void choice_data() {
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<app::Language>("chosen");
+        using app::Language;
+        QTest::newRow("Russian desktop") << QStringList{"ru-RU", "ru"} << "" << Language::Russian;
+        QTest::newRow("English desktop") << QStringList{"en-US", "en"} << "" << Language::English;
+        QTest::newRow("British English") << QStringList{"en-GB"} << "" << Language::English;
+        QTest::newRow("German, then English")
+            << QStringList{"de-DE", "en-US"} << "" << Language::English;
+        QTest::newRow("German, then Russian, then English")
+            << QStringList{"de-DE", "ru-RU", "en-US"} << "" << Language::Russian;
+        QTest::newRow("German only") << QStringList{"de-DE", "de"} << "" << Language::Russian;
+        QTest::newRow("C locale") << QStringList{"C"} << "" << Language::Russian;
+        QTest::newRow("nothing") << QStringList{} << "" << Language::Russian;
+        QTest::newRow("--language en on a Russian desktop")
+            << QStringList{"ru-RU"} << "en" << Language::English;
+        QTest::newRow("--language ru on an English desktop")
+            << QStringList{"en-US"} << "ru" << Language::Russian;
+    }
+    void choice() {
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(QString, option);
+        QFETCH(app::Language, chosen);
+        QCOMPARE(app::chooseLanguage(uiLanguages, option.toStdString()), chosen);
+    }
+
+    void languageOption_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("none") << QStringList{} << "" << "";
+        QTest::newRow("separate value") << QStringList{"--language", "en"} << "en" << "";
+        QTest::newRow("joined value") << QStringList{"--language=ru"} << "ru" << "";
+        QTest::newRow("with Qt's options")
+            << QStringList{"-style", "Fusion", "--language", "en"} << "en" << "";
+        QTest::newRow("unknown language") << QStringList{"--language", "de"} << ""
+                                          << "неизвестный язык «de», есть ru и en";
+        QTest::newRow("no value") << QStringList{"--language"} << ""
+                                  << "параметру «--language» нужно значение";
+    }
+    void languageOption() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, language);
+        QFETCH(QString, error);
+        const app::CommandLine commandLine = read(arguments);
+        QCOMPARE(QString::fromStdString(commandLine.error), error);
+        QCOMPARE(QString::fromStdString(commandLine.language), language);
+    }
+
+    // Every text of the catalogue is translated, and none is left from texts that are gone.
+    void catalogueIsComplete() {
+        QFile file(QStringLiteral(TRANSLATIONS_DIR "/hemodynamics_en.ts"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString context, source;
+        QStringList unfinished;
+        int messages = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+            if (xml.name() == QLatin1String("name")) context = xml.readElementText();
+            if (xml.name() == QLatin1String("source")) source = xml.readElementText();
+            if (xml.name() != QLatin1String("translation")) continue;
+            ++messages;
+            const QString type = xml.attributes().value("type").toString();
+            if (!type.isEmpty() || xml.readElementText().trimmed().isEmpty())
+                unfinished << context + QStringLiteral(": ") + source;
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY(messages > 100);
+        QVERIFY2(unfinished.isEmpty(), qPrintable(unfinished.join(QLatin1Char('\n'))));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLanguage)
+#include "test_language.moc"
