@@ -5,6 +5,7 @@
 #include "content/window_content.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
+#include "ui/window_text.h"
 
 namespace {
 
@@ -27,6 +28,11 @@ ui::FormSpec pageSpec(const char* name, const char* caption, QPoint position, QS
 
 ui::ControlSpec button(const char* name, QRect geometry, const char* caption, int tabOrder) {
     return {ControlKind::Button, name, geometry, caption, {}, tabOrder, CursorKind::Hand};
+}
+
+// A piece of a text put together here, in the program's language.
+QByteArray piece(const char* window, const char* text) {
+    return ui::windowText(window, text).toUtf8();
 }
 
 // Leading spaces that push a line of a label at labelLeft to the column at columnLeft.
@@ -88,13 +94,16 @@ const ui::ControlTable& TForm5::controlTable() {
     // right of figure 2, which covers the spaces of its left part.
     static const QByteArray column = indentTo(kText19, 56, 736);
     static const QByteArray simplifications =
-        QT_TRANSLATE_NOOP(
-            "Form5",
-            "      Эта модель очень упрощенно описывает сокращение сердца и выброс ударного объема "
-            "крови. Эластичностью C\n"
-            "в ней обладают только крупные сосуды, мелкие сосуды представлены жесткой трубкой\n") +
-        column + QT_TRANSLATE_NOOP("Form5", "(C=0), а гидравлическое сопротивление крупных\n") +
-        column + QT_TRANSLATE_NOOP("Form5", "сосудов принимается минимальным");
+        piece("Form5", QT_TRANSLATE_NOOP("Form5",
+                                         "      Эта модель очень упрощенно описывает сокращение "
+                                         "сердца и выброс ударного объема "
+                                         "крови. Эластичностью C\n"
+                                         "в ней обладают только крупные сосуды, мелкие сосуды "
+                                         "представлены жесткой трубкой\n")) +
+        column +
+        piece("Form5",
+              QT_TRANSLATE_NOOP("Form5", "(C=0), а гидравлическое сопротивление крупных\n")) +
+        column + piece("Form5", QT_TRANSLATE_NOOP("Form5", "сосудов принимается минимальным"));
     static const ui::ControlTable table{
         {ControlKind::Label,
          "Label1",
@@ -148,16 +157,19 @@ const ui::FormSpec& TForm6::formSpec() {
 const ui::ControlTable& TForm6::controlTable() {
     // Equation (1) stands in the paragraph's last line, in the column of the formula pictures.
     static const QByteArray volume =
-        QT_TRANSLATE_NOOP(
+        piece(
             "Form6",
-            "      Несмотря на упрощения, модель описывает связь между объемной скоростью "
-            "кровотока Q, "
-            "давлением P в аорте,\n"
-            "периферическим сопротивлением R мелких сосудов и эластичностью C крупных сосудов. "
-            "Составим уравнения. Объем\n"
-            "крови V в аорте во время систолы определяется ненаполненным объемом аорты (при P = 0) "
-            "и "
-            "систолическим давлением:\n") +
+            QT_TRANSLATE_NOOP(
+                "Form6",
+                "      Несмотря на упрощения, модель описывает связь между объемной скоростью "
+                "кровотока Q, "
+                "давлением P в аорте,\n"
+                "периферическим сопротивлением R мелких сосудов и эластичностью C крупных сосудов. "
+                "Составим уравнения. Объем\n"
+                "крови V в аорте во время систолы определяется ненаполненным объемом аорты (при P "
+                "= 0) "
+                "и "
+                "систолическим давлением:\n")) +
         indentTo(kText16, 48, 424) + "V(t) = V0 + CP(t).  (1)";
     static const ui::ControlTable table{
         {ControlKind::Label, "Label1", {48, 16, 0, 0}, volume.constData(), kText16},

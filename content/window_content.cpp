@@ -1,5 +1,6 @@
 #include "content/window_content.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QtDebug>
 #include <cmath>
@@ -29,43 +30,49 @@ QString pictureDescription(assets::Picture picture) {
     using assets::Picture;
     switch (picture) {
         case Picture::CirculatorySystem:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "Pictures",
                 "Кровеносная система человека: артерии показаны красным, вены "
                 "синим");
         case Picture::Figure1:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "Pictures",
                 "Рис. 1. Гидродинамическая модель упругого резервуара сосудистого русла в фазах "
                 "систолы и диастолы: а — первая фаза, аортальный клапан открыт; б — вторая "
                 "фаза, аортальный клапан закрыт");
         case Picture::Figure2:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "Pictures",
                 "Рис. 2. Изменение давления P и скорости сердечного выброса Q в течение "
                 "сердечного цикла (Pа — давление в аорте; Pж — давление в желудочке)");
         case Picture::Figure3:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "Pictures",
                 "Рис. 3. Изменение давления крови в аорте и крупных сосудах "
                 "после закрытия аортального клапана");
         case Picture::Equation2:
-            return QStringLiteral("Формула (2): dV/dt = C·dP/dt");
+            return QCoreApplication::translate("Pictures", "Формула (2): dV/dt = C·dP/dt");
         case Picture::Equation3:
-            return QStringLiteral("Формула (3): Q(t) = dV/dt + Q0(t)");
+            return QCoreApplication::translate("Pictures", "Формула (3): Q(t) = dV/dt + Q0(t)");
         case Picture::Equation4:
-            return QStringLiteral("Формула (4): Q0(t) = (P(t) − Pв)/R");
+            return QCoreApplication::translate("Pictures", "Формула (4): Q0(t) = (P(t) − Pв)/R");
         case Picture::Equation5:
-            return QStringLiteral("Формула (5): Q0(t) = P(t)/R");
+            return QCoreApplication::translate("Pictures", "Формула (5): Q0(t) = P(t)/R");
         case Picture::Equation6:
-            return QStringLiteral("Формула (6): Q(t) = C·dP/dt + P(t)/R");
+            return QCoreApplication::translate("Pictures", "Формула (6): Q(t) = C·dP/dt + P(t)/R");
         case Picture::Equations7And8:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "Pictures",
                 "Формула (7): 0 = C·dP/dt + P(t)/R; −C·dP/dt = P(t)/R; "
                 "формула (8): dP/P = −(1/(C·R))·dt");
         case Picture::Equations9And10:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "Pictures",
                 "Формула (9): интеграл от P0 до P от dP/P = −(1/(C·R)) · интеграл от 0 до t от "
                 "dt; ln|P| от P0 до P = −(1/(C·R))·t от 0 до t; ln(P/P0) = −t/(C·R); "
                 "формула (10): P(t) = P0·e^(−t/(C·R))");
         case Picture::KhanAcademyLogo:
-            return QStringLiteral("Логотип KhanAcademy");
+            return QCoreApplication::translate("Pictures", "Логотип KhanAcademy");
     }
     return {};
 }

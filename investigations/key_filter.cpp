@@ -42,7 +42,9 @@ KeyFilter::KeyFilter(QLineEdit* field, ui::Desktop& desktop)
     field->installEventFilter(this);
 }
 
-const char* KeyFilter::refusedMessage() { return "Недопустимый символ!!!"; }
+const char* KeyFilter::refusedMessage() {
+    return QT_TRANSLATE_NOOP("Investigation", "Недопустимый символ!!!");
+}
 
 bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (watched != field_ || forwarding_) return false;
@@ -57,7 +59,9 @@ bool KeyFilter::accepted(char32_t ch) {
     return isAcceptedKey(ch, static_cast<char32_t>(userDecimalPoint().unicode()));
 }
 
-void KeyFilter::refuse() { desktop_.showMessage(QString::fromUtf8(refusedMessage())); }
+void KeyFilter::refuse() {
+    desktop_.showMessage(QCoreApplication::translate("Investigation", refusedMessage()));
+}
 
 bool KeyFilter::keyPress(QKeyEvent* event) {
     const std::u32string chars = typedCharacters(*event);

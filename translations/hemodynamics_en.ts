@@ -117,6 +117,23 @@
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Файл %1 уже есть.
+Заменить его?</source>
+        <translation>The file %1 already exists.
+Replace it?</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть страницу
+%1
+Скопируйте адрес и откройте его в браузере</source>
+        <translation>The page could not be opened
+%1
+Copy the address and open it in a browser</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Модель гемодинамики сосудистого русла</source>
@@ -781,6 +798,61 @@ peripheral resistance in diastole</translation>
     <message>
         <source>давление (мм.рт.ст)</source>
         <translation>pressure (mm Hg)</translation>
+    </message>
+    <message>
+        <source>Недопустимый символ!!!</source>
+        <translation>Invalid character!!!</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Кровеносная система человека: артерии показаны красным, вены синим</source>
+        <translation>The human circulatory system: arteries in red, veins in blue</translation>
+    </message>
+    <message>
+        <source>Рис. 1. Гидродинамическая модель упругого резервуара сосудистого русла в фазах систолы и диастолы: а — первая фаза, аортальный клапан открыт; б — вторая фаза, аортальный клапан закрыт</source>
+        <translation>Fig. 1. Hydrodynamic elastic-reservoir model of the vascular bed in systole and diastole: a, the first phase, aortic valve open; b, the second phase, aortic valve closed</translation>
+    </message>
+    <message>
+        <source>Рис. 2. Изменение давления P и скорости сердечного выброса Q в течение сердечного цикла (Pа — давление в аорте; Pж — давление в желудочке)</source>
+        <translation>Fig. 2. Pressure P and cardiac output rate Q over the cardiac cycle (Pa, aortic pressure; Plv, left-ventricular pressure)</translation>
+    </message>
+    <message>
+        <source>Рис. 3. Изменение давления крови в аорте и крупных сосудах после закрытия аортального клапана</source>
+        <translation>Fig. 3. Change in blood pressure in the aorta and large vessels after aortic valve closure</translation>
+    </message>
+    <message>
+        <source>Формула (2): dV/dt = C·dP/dt</source>
+        <translation>Equation (2): dV/dt = C·dP/dt</translation>
+    </message>
+    <message>
+        <source>Формула (3): Q(t) = dV/dt + Q0(t)</source>
+        <translation>Equation (3): Q(t) = dV/dt + Q0(t)</translation>
+    </message>
+    <message>
+        <source>Формула (4): Q0(t) = (P(t) − Pв)/R</source>
+        <translation>Equation (4): Q0(t) = (P(t) − Pv)/R</translation>
+    </message>
+    <message>
+        <source>Формула (5): Q0(t) = P(t)/R</source>
+        <translation>Equation (5): Q0(t) = P(t)/R</translation>
+    </message>
+    <message>
+        <source>Формула (6): Q(t) = C·dP/dt + P(t)/R</source>
+        <translation>Equation (6): Q(t) = C·dP/dt + P(t)/R</translation>
+    </message>
+    <message>
+        <source>Формула (7): 0 = C·dP/dt + P(t)/R; −C·dP/dt = P(t)/R; формула (8): dP/P = −(1/(C·R))·dt</source>
+        <translation>Equation (7): 0 = C·dP/dt + P(t)/R; −C·dP/dt = P(t)/R; equation (8): dP/P = −(1/(C·R))·dt</translation>
+    </message>
+    <message>
+        <source>Формула (9): интеграл от P0 до P от dP/P = −(1/(C·R)) · интеграл от 0 до t от dt; ln|P| от P0 до P = −(1/(C·R))·t от 0 до t; ln(P/P0) = −t/(C·R); формула (10): P(t) = P0·e^(−t/(C·R))</source>
+        <translation>Equation (9): the integral of dP/P from P0 to P = −(1/(C·R)) · the integral of dt from 0 to t; ln|P| from P0 to P = −(1/(C·R))·t from 0 to t; ln(P/P0) = −t/(C·R); equation (10): P(t) = P0·e^(−t/(C·R))</translation>
+    </message>
+    <message>
+        <source>Логотип KhanAcademy</source>
+        <translation>Khan Academy logo</translation>
     </message>
 </context>
 </TS>

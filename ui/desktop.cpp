@@ -1,6 +1,7 @@
 #include "ui/desktop.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -58,11 +59,13 @@ QString applicationTitle(const QString& programPath) {
 QString applicationTitle() { return applicationTitle(QCoreApplication::applicationFilePath()); }
 
 QString overwriteQuestion(const QString& path) {
-    return QStringLiteral("Файл %1 уже есть.\nЗаменить его?").arg(QDir::toNativeSeparators(path));
+    return QCoreApplication::translate("Desktop", "Файл %1 уже есть.\nЗаменить его?")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 QString unopenedPageMessage(const QUrl& url) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "Desktop",
                "Не удалось открыть страницу\n%1\nСкопируйте адрес и откройте его в браузере")
         .arg(url.toString());
 }
