@@ -1,9 +1,10 @@
 // Saves a picture of each of the eighteen windows, made as start-up makes them (the title window
 // shown first, the others hidden) and then each shown in turn, to look at them or to compare
-// two versions pixel by pixel: window_set_snapshots <folder>.
+// two versions pixel by pixel: window_set_snapshots <folder> [ru|en].
 #include <QApplication>
 #include <QDir>
 
+#include "app/language.h"
 #include "app/start.h"
 #include "app/window_set.h"
 #include "tests/support/recording_desktop.h"
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     app.setQuitOnLastWindowClosed(false);
     ui::installProgramFonts();
+    const auto language = app::languageNamed(argc > 2 ? argv[2] : "ru");
+    if (!language || !app::useLanguage(*language)) return 2;
     ui::DesktopFonts desktopFonts;
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp");
     QDir().mkpath(folder);
