@@ -23,8 +23,9 @@ wm=$!
 trap 'kill $wm 2>/dev/null || true; [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true' EXIT
 sleep 0.5
 
-# A student under Russian regional settings types the decimal comma.
-LC_NUMERIC=ru_RU.UTF-8 "$program" >"$shots/program.log" 2>&1 &
+# A student under Russian regional settings types the decimal comma; the windows in Russian
+# whatever the desktop's language.
+LC_NUMERIC=ru_RU.UTF-8 "$program" --language ru >"$shots/program.log" 2>&1 &
 app=$!
 
 title="Модель гемодинамики сосудистого русла"
