@@ -5,6 +5,7 @@
 #include <QTranslator>
 #include <memory>
 
+#include "assets/pictures.h"
 #include "ui/desktop_setup.h"
 
 namespace app {
@@ -27,6 +28,7 @@ Language chooseLanguage(const QStringList& uiLanguages, std::string_view option)
 }
 
 bool useLanguage(Language language) {
+    assets::useEnglishPictures(language == Language::English);
     if (language == Language::Russian) {
         ui::installQtTranslation(QLocale(QLocale::Russian));
         return true;

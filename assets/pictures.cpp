@@ -11,12 +11,12 @@ namespace assets {
 const std::vector<PictureFile>& pictureFiles() {
     static const std::vector<PictureFile> files{
         {Picture::CirculatorySystem, ":/assets/circulatory_system.png", {400, 600}},
-        {Picture::Figure1, ":/assets/figure1.png", {631, 289}},
-        {Picture::Figure2, ":/assets/figure2.png", {643, 415}},
-        {Picture::Figure3, ":/assets/figure3.png", {435, 394}},
+        {Picture::Figure1, ":/assets/figure1.png", {631, 289}, ":/assets/figure1_en.png"},
+        {Picture::Figure2, ":/assets/figure2.png", {643, 415}, ":/assets/figure2_en.png"},
+        {Picture::Figure3, ":/assets/figure3.png", {435, 394}, ":/assets/figure3_en.png"},
         {Picture::Equation2, ":/assets/equation2.png", {83, 32}},
         {Picture::Equation3, ":/assets/equation3.png", {117, 41}},
-        {Picture::Equation4, ":/assets/equation4.png", {123, 39}},
+        {Picture::Equation4, ":/assets/equation4.png", {123, 39}, ":/assets/equation4_en.png"},
         {Picture::Equation5, ":/assets/equation5.png", {113, 37}},
         {Picture::Equation6, ":/assets/equation6.png", {123, 42}},
         {Picture::Equations7And8, ":/assets/equations7_8.png", {99, 121}},
@@ -35,6 +35,11 @@ const PictureFile& pictureFile(Picture picture) {
 }
 
 namespace {
+
+bool& englishPictures() {
+    static bool english = false;
+    return english;
+}
 
 // Told that the data is PNG, the reader asks no image format plugin to look at it first.
 QImage readPng(QIODevice& device, QImageReader& reader) {
@@ -60,9 +65,12 @@ QImage decodePicture(const QByteArray& data, QSize size, const QString& name) {
     return image;
 }
 
+void useEnglishPictures(bool english) { englishPictures() = english; }
+
 QImage loadPicture(Picture picture) {
     const PictureFile& file = pictureFile(picture);
-    const QString name = QString::fromLatin1(file.resource);
+    const bool english = englishPictures() && file.englishResource;
+    const QString name = QString::fromLatin1(english ? file.englishResource : file.resource);
     QFile resource(name);
     if (!resource.open(QIODevice::ReadOnly))
         throw PictureError(QStringLiteral("Missing picture %1").arg(name).toStdString());

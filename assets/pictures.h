@@ -31,15 +31,22 @@ struct PictureFile {
     Picture picture;
     const char* resource;  // Qt resource path
     QSize size;            // size of the picture in pixels
+    // The same picture with English words, for the program in English; none for a picture
+    // without words.
+    const char* englishResource = nullptr;
 };
+
+// Whether the pictures with words are shown in their English variants. Set at start-up, with the
+// language of the program's texts.
+void useEnglishPictures(bool english);
 
 // Every picture of the program, with its resource and its size.
 const std::vector<PictureFile>& pictureFiles();
 
 const PictureFile& pictureFile(Picture picture);
 
-// Reads one picture; throws PictureError if its data is missing or damaged. A window's pictures
-// are read while the window is shown and let go when it is hidden.
+// Reads one picture, in the language chosen; throws PictureError if its data is missing or damaged.
+// A window's pictures are read while the window is shown and let go when it is hidden.
 QImage loadPicture(Picture picture);
 
 // Decodes the data of a picture file that should be `size` pixels; throws PictureError, naming

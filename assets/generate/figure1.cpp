@@ -39,7 +39,7 @@ void drawNumber(QPainter& p, QPointF label, QPointF target, int number) {
 }
 
 // One panel with its origin at the top-left; systole: valve open, piston rising.
-void drawPanel(QPainter& p, QPointF origin, bool systole) {
+void drawPanel(QPainter& p, QPointF origin, bool systole, Words words) {
     p.save();
     p.translate(origin);
     const QPen line(Qt::black, 1.6);
@@ -119,27 +119,33 @@ void drawPanel(QPainter& p, QPointF origin, bool systole) {
 
     p.setFont(serif(18));
     p.drawText(QRectF(120, 206, 60, 22), Qt::AlignCenter,
-               systole ? QString::fromUtf8("а") : QString::fromUtf8("б"));
+               words == Words::English ? QString::fromUtf8(systole ? "a" : "b")
+                                       : QString::fromUtf8(systole ? "а" : "б"));
     p.restore();
 }
 
 }  // namespace
 
-QImage figure1() {
+QImage figure1(Words words) {
+    const bool english = words == Words::English;
     QImage image = whiteCanvas(631, 289);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    drawPanel(p, QPointF(4, 0), true);
-    drawPanel(p, QPointF(322, 0), false);
+    drawPanel(p, QPointF(4, 0), true, words);
+    drawPanel(p, QPointF(322, 0), false, words);
     p.setPen(Qt::black);
     p.setFont(serif(14));
     p.drawText(QRectF(0, 234, 631, 18), Qt::AlignHCenter,
-               QString::fromUtf8("Рис. 1. Гидродинамическая модель упругого резервуара сосудистого "
-                                 "русла в фазах систолы и диастолы:"));
+               english ? QString::fromUtf8("Fig. 1. Hydrodynamic elastic-reservoir model of the "
+                                           "vascular bed in systole and diastole:")
+                       : QString::fromUtf8("Рис. 1. Гидродинамическая модель упругого резервуара "
+                                           "сосудистого русла в фазах систолы и диастолы:"));
     p.drawText(QRectF(0, 254, 631, 18), Qt::AlignHCenter,
-               QString::fromUtf8("а — первая фаза, аортальный клапан открыт; "
-                                 "б — вторая фаза, аортальный клапан закрыт"));
+               english ? QString::fromUtf8("a, the first phase, aortic valve open; "
+                                           "b, the second phase, aortic valve closed")
+                       : QString::fromUtf8("а — первая фаза, аортальный клапан открыт; "
+                                           "б — вторая фаза, аортальный клапан закрыт"));
     return image;
 }
 

@@ -78,7 +78,11 @@ QPainterPath trace(const Axes& axes, const std::function<double(double)>& f, dou
 
 }  // namespace
 
-QImage figure2() {
+QImage figure2(Words words) {
+    const bool english = words == Words::English;
+    // The subscripts of the ventricular and the aortic pressure.
+    const QString ventricular = QString::fromUtf8(english ? "lv" : "ж");
+    const QString aortic = QString::fromUtf8(english ? "a" : "а");
     QImage image = whiteCanvas(643, 415);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -126,16 +130,19 @@ QImage figure2() {
 
     // Labels of the curves and of the notch.
     p.setPen(Qt::black);
-    drawVariable(p, pressure.map(0.16, 128), QStringLiteral("P"), QString::fromUtf8("ж"), 16);
-    drawVariable(p, pressure.map(0.56, 96), QStringLiteral("P"), QString::fromUtf8("а"), 16);
+    drawVariable(p, pressure.map(0.16, 128), QStringLiteral("P"), ventricular, 16);
+    drawVariable(p, pressure.map(0.56, 96), QStringLiteral("P"), aortic, 16);
     const QPointF difference = pressure.map(0.2, 0) + QPointF(-6, -22);
-    drawVariable(p, difference, QStringLiteral("P"), QString::fromUtf8("ж"), 14);
+    drawVariable(p, difference, QStringLiteral("P"), ventricular, 14);
     p.setFont(serif(14));
-    p.drawText(difference + QPointF(17, 0), QString::fromUtf8(" − "));
-    drawVariable(p, difference + QPointF(33, 0), QStringLiteral("P"), QString::fromUtf8("а"), 14);
+    // "lv" is wider than "ж": the minus and the second P move along.
+    const qreal wider = english ? 5 : 0;
+    p.drawText(difference + QPointF(17 + wider, 0), QString::fromUtf8(" − "));
+    drawVariable(p, difference + QPointF(33 + wider, 0), QStringLiteral("P"), aortic, 14);
     p.setFont(serif(14, true));
-    p.drawText(pressure.map(1.2, 140), QString::fromUtf8("дикротическая"));
-    p.drawText(pressure.map(1.2, 140) + QPointF(0, 16), QString::fromUtf8("выемка"));
+    p.drawText(pressure.map(1.2, 140), QString::fromUtf8(english ? "dicrotic" : "дикротическая"));
+    p.drawText(pressure.map(1.2, 140) + QPointF(0, 16),
+               QString::fromUtf8(english ? "notch" : "выемка"));
     p.setPen(QPen(Qt::black, 1.0));
     drawArrow(p, pressure.map(1.22, 118), pressure.map(kPeriod + 0.325, aorta(1.119) + 4), 6);
 
@@ -159,10 +166,13 @@ QImage figure2() {
 
     p.setFont(serif(14));
     p.drawText(QRectF(0, 362, 643, 18), Qt::AlignHCenter,
-               QString::fromUtf8("Рис. 2. Изменение давления P и скорости сердечного выброса Q в "
-                                 "течение сердечного цикла"));
+               english ? QString::fromUtf8("Fig. 2. Pressure P and cardiac output rate Q over the "
+                                           "cardiac cycle")
+                       : QString::fromUtf8("Рис. 2. Изменение давления P и скорости сердечного "
+                                           "выброса Q в течение сердечного цикла"));
     p.drawText(QRectF(0, 382, 643, 18), Qt::AlignHCenter,
-               QString::fromUtf8("(Pа — давление в аорте; Pж — давление в желудочке)"));
+               english ? QString::fromUtf8("(Pa, aortic pressure; Plv, left-ventricular pressure)")
+                       : QString::fromUtf8("(Pа — давление в аорте; Pж — давление в желудочке)"));
     return image;
 }
 

@@ -20,7 +20,8 @@ double timeConstantFor(double endPressure) { return kEnd / std::log(kSystolic / 
 
 }  // namespace
 
-QImage figure3() {
+QImage figure3(Words words) {
+    const bool english = words == Words::English;
     QImage image = whiteCanvas(435, 394);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -44,16 +45,19 @@ QImage figure3() {
     for (int tenth = 0; tenth <= 5; ++tenth) {
         const QPointF tick = at(tenth / 10.0, 0);
         p.drawLine(tick, tick + QPointF(0, 5));
-        const QString label = tenth == 0 ? QStringLiteral("0") : QStringLiteral("0,%1").arg(tenth);
+        const QString label = tenth == 0
+                                  ? QStringLiteral("0")
+                                  : QStringLiteral("0%1%2").arg(english ? '.' : ',').arg(tenth);
         p.drawText(QRectF(tick.x() - 20, tick.y() + 6, 40, 18), Qt::AlignHCenter | Qt::AlignTop,
                    label);
     }
     drawVariable(p, at(0, 136) + QPointF(10, 12), QStringLiteral("P"), {}, 16);
     p.setFont(tickFont);
-    p.drawText(at(0, 136) + QPointF(21, 12), QString::fromUtf8(", мм рт. ст."));
+    p.drawText(at(0, 136) + QPointF(21, 12),
+               QString::fromUtf8(english ? ", mm Hg" : ", мм рт. ст."));
     drawVariable(p, at(0.605, 0) + QPointF(-30, -10), QStringLiteral("t"), {}, 16);
     p.setFont(tickFont);
-    p.drawText(at(0.605, 0) + QPointF(-24, -10), QString::fromUtf8(", с"));
+    p.drawText(at(0.605, 0) + QPointF(-24, -10), QString::fromUtf8(english ? ", s" : ", с"));
 
     // Dotted guides to PS, Pd and td.
     p.setPen(QPen(Qt::black, 1.0, Qt::DotLine));

@@ -57,10 +57,11 @@ QImage equation3() {
     return formulaPicture(117, 41, 117, 2, {{line, 21}});
 }
 
-QImage equation4() {
+QImage equation4(Words words) {
     const Typesetter t(15);
-    const Box numerator =
-        t.row({t.math(QString::fromUtf8("P(t) − ")), t.subscript(t.math("P"), t.math("в", 0.7))});
+    const char* const venous = words == Words::English ? "v" : "в";
+    const Box numerator = t.row(
+        {t.math(QString::fromUtf8("P(t) − ")), t.subscript(t.math("P"), t.math(venous, 0.7))});
     const Box line =
         t.row({q0(t), t.math("(t) = "), t.fraction(numerator, t.math("R")), t.math(",")});
     return formulaPicture(123, 39, 121, 2, {{line, 20}});

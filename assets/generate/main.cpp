@@ -39,17 +39,22 @@ int main(int argc, char** argv) {
     };
     const Output outputs[] = {
         {"circulatory_system.png", generate::circulatorySystem},
-        {"figure1.png", generate::figure1},
-        {"figure2.png", generate::figure2},
-        {"figure3.png", generate::figure3},
+        {"figure1.png", [] { return generate::figure1(); }},
+        {"figure2.png", [] { return generate::figure2(); }},
+        {"figure3.png", [] { return generate::figure3(); }},
         {"equation2.png", generate::equation2},
         {"equation3.png", generate::equation3},
-        {"equation4.png", generate::equation4},
+        {"equation4.png", [] { return generate::equation4(); }},
         {"equation5.png", generate::equation5},
         {"equation6.png", generate::equation6},
         {"equations7_8.png", generate::equations7And8},
         {"equations9_10.png", generate::equations9And10},
         {"khan_academy_logo.png", generate::khanAcademyLogo},
+        // The variants with English words, for the program in English.
+        {"figure1_en.png", [] { return generate::figure1(generate::Words::English); }},
+        {"figure2_en.png", [] { return generate::figure2(generate::Words::English); }},
+        {"figure3_en.png", [] { return generate::figure3(generate::Words::English); }},
+        {"equation4_en.png", [] { return generate::equation4(generate::Words::English); }},
         {"heart.png", generate::heartIcon},
     };
     for (const Output& output : outputs)

@@ -58,6 +58,23 @@ class PicturesTest : public QObject {
 
     void everyPictureIsListed() { QCOMPARE(assets::pictureFiles().size(), std::size_t{12}); }
 
+    // The pictures with words have English variants of the same size, shown when asked for.
+    void englishVariants() {
+        QStringList english;
+        for (const assets::PictureFile& file : assets::pictureFiles()) {
+            if (!file.englishResource) continue;
+            english << QString::fromLatin1(file.englishResource);
+            assets::useEnglishPictures(true);
+            const QImage variant = assets::loadPicture(file.picture);
+            assets::useEnglishPictures(false);
+            const QImage russian = assets::loadPicture(file.picture);
+            QCOMPARE(variant.size(), file.size);
+            QVERIFY(variant != russian);
+        }
+        QCOMPARE(english, (QStringList{":/assets/figure1_en.png", ":/assets/figure2_en.png",
+                                       ":/assets/figure3_en.png", ":/assets/equation4_en.png"}));
+    }
+
     void iconIsTransparentHeart() {
         const QImage icon = assets::iconImage();
         QCOMPARE(icon.size(), QSize(64, 52));
