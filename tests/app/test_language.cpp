@@ -58,11 +58,15 @@ class TestLanguage : public QObject {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("error");
-        QTest::newRow("none") << QStringList{} << "" << "";
-        QTest::newRow("separate value") << QStringList{"--language", "en"} << "en" << "";
-        QTest::newRow("joined value") << QStringList{"--language=ru"} << "ru" << "";
+        QTest::newRow("none") << QStringList{} << ""
+                              << "";
+        QTest::newRow("separate value") << QStringList{"--language", "en"} << "en"
+                                        << "";
+        QTest::newRow("joined value") << QStringList{"--language=ru"} << "ru"
+                                      << "";
         QTest::newRow("with Qt's options")
-            << QStringList{"-style", "Fusion", "--language", "en"} << "en" << "";
+            << QStringList{"-style", "Fusion", "--language", "en"} << "en"
+            << "";
         QTest::newRow("unknown language") << QStringList{"--language", "de"} << ""
                                           << "неизвестный язык «de», есть ru и en";
         QTest::newRow("no value") << QStringList{"--language"} << ""
