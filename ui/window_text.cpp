@@ -5,7 +5,7 @@
 namespace ui {
 
 QString windowText(const char* window, const char* text) {
-    for (const char* context : {window, "Investigation", "Common"}) {
+    for (const char* context : {window, "Investigation"}) {
         const QString translated = QCoreApplication::translate(context, text);
         if (translated != QString::fromUtf8(text)) return translated;
     }
