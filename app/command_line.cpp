@@ -1,5 +1,8 @@
 #include "app/command_line.h"
 
+#include <QLocale>
+#include <QString>
+#include <QTranslator>
 #include <algorithm>
 #include <array>
 #include <filesystem>
@@ -51,10 +54,6 @@ bool contains(const auto& table, std::string_view option) {
     return std::find(table.begin(), table.end(), option) != table.end();
 }
 
-CommandLine failure(std::string text) {
-    return {.action = CommandLine::Action::Error, .error = std::move(text)};
-}
-
 std::string quoted(std::string_view argument) { return "«" + std::string(argument) + "»"; }
 
 }  // namespace
@@ -63,27 +62,42 @@ CommandLine readCommandLine(int argc, const char* const* argv) {
     const std::span<const char* const> arguments(argv + std::min(argc, 1),
                                                  static_cast<std::size_t>(std::max(argc - 1, 0)));
     CommandLine result;
+    // The answer keeps a --language given before it.
+    const auto answered = [&result](CommandLine::Action action) {
+        return CommandLine{.action = action, .language = result.language};
+    };
+    // fault: the Russian text with %1 where the argument goes, translated by errorLine().
+    const auto failure = [&result](const char* fault, std::string_view argument) {
+        std::string error = fault;
+        error.replace(error.find("%1"), 2, quoted(argument));
+        return CommandLine{.action = CommandLine::Action::Error,
+                           .error = std::move(error),
+                           .errorText = fault,
+                           .errorArgument = std::string(argument),
+                           .language = result.language};
+    };
+    const char* const needsValue = QT_TRANSLATE_NOOP("CommandLine", "параметру %1 нужно значение");
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i] ? arguments[i] : "";
-        if (argument == "-h" || argument == "--help") return {.action = CommandLine::Action::Help};
+        if (argument == "-h" || argument == "--help") return answered(CommandLine::Action::Help);
         if (argument == "-v" || argument == "--version")
-            return {.action = CommandLine::Action::Version};
+            return answered(CommandLine::Action::Version);
         if (argument == "--language" || argument.starts_with("--language=")) {
             std::string_view code;
             if (argument == "--language") {
-                if (i + 1 == arguments.size())
-                    return failure("параметру " + quoted(argument) + " нужно значение");
+                if (i + 1 == arguments.size()) return failure(needsValue, argument);
                 code = arguments[++i] ? arguments[i] : "";
             } else {
                 code = argument.substr(std::string_view("--language=").size());
             }
             if (!languageNamed(code))
-                return failure("неизвестный язык " + quoted(code) + ", есть ru и en");
+                return failure(
+                    QT_TRANSLATE_NOOP("CommandLine", "неизвестный язык %1, есть ru и en"), code);
             result.language = code;
             continue;
         }
         if (argument.size() < 2 || argument[0] != '-')
-            return failure("лишний аргумент " + quoted(argument));
+            return failure(QT_TRANSLATE_NOOP("CommandLine", "лишний аргумент %1"), argument);
         const std::string_view option = argument.starts_with("--") ? argument.substr(1) : argument;
         const auto joined =
             std::find_if(kQtOptionsWithJoinedValue.begin(), kQtOptionsWithJoinedValue.end(),
@@ -91,13 +105,12 @@ CommandLine readCommandLine(int argc, const char* const* argv) {
         if (joined != kQtOptionsWithJoinedValue.end()) {
             result.styleChosen = result.styleChosen || *joined == "-style=";
         } else if (contains(kQtOptionsWithValue, option)) {
-            if (i + 1 == arguments.size())
-                return failure("параметру " + quoted(argument) + " нужно значение");
+            if (i + 1 == arguments.size()) return failure(needsValue, argument);
             ++i;
             result.styleChosen = result.styleChosen || option == "-style";
             if (option == "-display") result.display = arguments[i] ? arguments[i] : "";
         } else if (!contains(kQtFlags, option)) {
-            return failure("неизвестный параметр " + quoted(argument));
+            return failure(QT_TRANSLATE_NOOP("CommandLine", "неизвестный параметр %1"), argument);
         }
     }
     return result;
@@ -109,46 +122,89 @@ std::string programName(const char* path) {
     return name.empty() ? "hemodynamics" : name;
 }
 
-std::string helpText(std::string_view program) {
-    const std::string name(program);
-    return "Использование: " + name + " [параметр]\n" + kProgramName +
-           ": учебная программа для\n"
-           "лабораторной работы по медицинской физике, давление в аорте по модели упругого\n"
-           "резервуара. Без параметров открывается титульное окно программы.\n"
-           "\n"
-           "Параметры:\n"
-           "  -h, --help      показать эту справку и выйти\n"
-           "  -v, --version   показать название и версию программы и выйти\n"
-           "  --language ru|en  язык текстов программы; без этого параметра — первый из\n"
-           "                  языков рабочего стола, который есть у программы, иначе русский\n"
-           "\n"
-           "Принимаются и параметры Qt, например -platform offscreen, -style Fusion" +
-           (kDisplayServer ? ",\n"
-                             "-display :1. Программе нужен графический сеанс; на компьютере без "
-                             "экрана её\nможно запустить так: xvfb-run -a " +
-                                 name + "\n"
-                           : std::string(".\n"));
+namespace {
+
+// A text of the answers in the catalogue's language, or as declared without one.
+QString answerText(const char* context, const char* text, const QTranslator* catalogue) {
+    const QString translated = catalogue ? catalogue->translate(context, text) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
 }
 
-std::string versionText() {
-    return std::string(kProgramName) + " (hemodynamics) " + kVersion + "\n";
+QString programTitle(const QTranslator* catalogue) {
+    return answerText("Form1", kProgramName, catalogue);  // the title window's caption
 }
 
-std::string errorLine(std::string_view program, const CommandLine& commandLine) {
-    return std::string(program) + ": " + commandLine.error + "; справка: " + std::string(program) +
-           " --help\n";
+}  // namespace
+
+std::string helpText(std::string_view program, const QTranslator* catalogue) {
+    const QString name = QString::fromUtf8(program.data(), qsizetype(program.size()));
+    const QString usage =
+        answerText("CommandLine",
+                   QT_TRANSLATE_NOOP(
+                       "CommandLine",
+                       "Использование: %1 [параметр]\n"
+                       "%2: учебная программа для\n"
+                       "лабораторной работы по медицинской физике, давление в аорте по модели "
+                       "упругого\n"
+                       "резервуара. Без параметров открывается титульное окно программы.\n"
+                       "\n"
+                       "Параметры:\n"
+                       "  -h, --help      показать эту справку и выйти\n"
+                       "  -v, --version   показать название и версию программы и выйти\n"
+                       "  --language ru|en  язык текстов программы; без этого параметра — "
+                       "первый из\n"
+                       "                  языков рабочего стола, который есть у программы, "
+                       "иначе русский\n"
+                       "\n"
+                       "Принимаются и параметры Qt, например -platform offscreen, -style Fusion"),
+                   catalogue);
+    const QString display =
+        kDisplayServer
+            ? answerText("CommandLine",
+                         QT_TRANSLATE_NOOP("CommandLine",
+                                           ",\n-display :1. Программе нужен графический сеанс; на "
+                                           "компьютере без экрана её\nможно запустить так: "
+                                           "xvfb-run -a %1\n"),
+                         catalogue)
+                  .arg(name)
+            : QStringLiteral(".\n");
+    return (usage.arg(name, programTitle(catalogue)) + display).toStdString();
+}
+
+std::string versionText(const QTranslator* catalogue) {
+    return (programTitle(catalogue) + QStringLiteral(" (hemodynamics) ") +
+            QString::fromLatin1(kVersion) + QLatin1Char('\n'))
+        .toStdString();
+}
+
+std::string errorLine(std::string_view program, const CommandLine& commandLine,
+                      const QTranslator* catalogue) {
+    const QString name = QString::fromUtf8(program.data(), qsizetype(program.size()));
+    return answerText("CommandLine",
+                      QT_TRANSLATE_NOOP("CommandLine", "%1: %2; справка: %1 --help\n"), catalogue)
+        .arg(name, commandLine.errorText && catalogue
+                       ? answerText("CommandLine", commandLine.errorText, catalogue)
+                             .arg(QString::fromStdString(app::quoted(commandLine.errorArgument)))
+                       : QString::fromStdString(commandLine.error))
+        .toStdString();
 }
 
 int answer(const CommandLine& commandLine, std::string_view program) {
+    // In the language the windows would have; the catalogue read here, before Qt is set up.
+    QTranslator english;
+    const bool inEnglish = chooseLanguage(QLocale::system().uiLanguages(), commandLine.language) ==
+                               Language::English &&
+                           english.load(QStringLiteral(":/translations/hemodynamics_en.qm"));
+    const QTranslator* const catalogue = inEnglish ? &english : nullptr;
     switch (commandLine.action) {
         case CommandLine::Action::Help:
-            tell(helpText(program), Stream::Output);
+            tell(helpText(program, catalogue), Stream::Output);
             return 0;
         case CommandLine::Action::Version:
-            tell(versionText(), Stream::Output);
+            tell(versionText(catalogue), Stream::Output);
             return 0;
         case CommandLine::Action::Error:
-            tell(errorLine(program, commandLine), Stream::Error);
+            tell(errorLine(program, commandLine, catalogue), Stream::Error);
             return 2;
         case CommandLine::Action::Run:
             break;

@@ -6,12 +6,16 @@
 #include <string>
 #include <string_view>
 
+class QTranslator;
+
 namespace app {
 
 struct CommandLine {
     enum class Action { Run, Help, Version, Error };
     Action action = Action::Run;
-    std::string error;         // for Error: what is wrong, in one line
+    std::string error;                // for Error: what is wrong, in one line
+    const char* errorText = nullptr;  // the same with %1 for the argument, to be translated
+    std::string errorArgument;
     bool styleChosen = false;  // Qt's -style was given, so the program keeps that style
     std::string display;       // the X display named by Qt's -display, if any
     std::string language;      // the code given with --language ("ru" or "en"), if any
@@ -24,9 +28,11 @@ CommandLine readCommandLine(int argc, const char* const* argv);
 // The program's name as the user typed it, without its folder, for messages.
 std::string programName(const char* path);
 
-std::string helpText(std::string_view program);
-std::string versionText();
-std::string errorLine(std::string_view program, const CommandLine& commandLine);
+// The answers, in the catalogue's language (English), or in Russian without one.
+std::string helpText(std::string_view program, const QTranslator* catalogue = nullptr);
+std::string versionText(const QTranslator* catalogue = nullptr);
+std::string errorLine(std::string_view program, const CommandLine& commandLine,
+                      const QTranslator* catalogue = nullptr);
 
 // Tells the answer to --help or --version, or the error line (app/console.h), and gives the
 // exit status: 0, or 2 for an error.

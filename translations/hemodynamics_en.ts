@@ -117,6 +117,67 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Использование: %1 [параметр]
+%2: учебная программа для
+лабораторной работы по медицинской физике, давление в аорте по модели упругого
+резервуара. Без параметров открывается титульное окно программы.
+
+Параметры:
+  -h, --help      показать эту справку и выйти
+  -v, --version   показать название и версию программы и выйти
+  --language ru|en  язык текстов программы; без этого параметра — первый из
+                  языков рабочего стола, который есть у программы, иначе русский
+
+Принимаются и параметры Qt, например -platform offscreen, -style Fusion</source>
+        <translation>Usage: %1 [option]
+%2: a teaching program for
+a medical-physics lab class, the aortic pressure in the elastic-reservoir
+(Windkessel) model. Without options it opens the program&apos;s title window.
+
+Options:
+  -h, --help      show this help and exit
+  -v, --version   show the program&apos;s name and version and exit
+  --language ru|en  the language of the program&apos;s texts; without this option the
+                  first of the desktop&apos;s languages that the program has, else Russian
+
+Qt&apos;s options are accepted as well, for example -platform offscreen, -style Fusion</translation>
+    </message>
+    <message>
+        <source>,
+-display :1. Программе нужен графический сеанс; на компьютере без экрана её
+можно запустить так: xvfb-run -a %1
+</source>
+        <translation>,
+-display :1. The program needs a graphical session; on a computer without a screen
+it can be started as: xvfb-run -a %1
+</translation>
+    </message>
+    <message>
+        <source>%1: %2; справка: %1 --help
+</source>
+        <translation>%1: %2; help: %1 --help
+</translation>
+    </message>
+    <message>
+        <source>параметру %1 нужно значение</source>
+        <translation>the option %1 needs a value</translation>
+    </message>
+    <message>
+        <source>неизвестный язык %1, есть ru и en</source>
+        <translation>unknown language %1, there are ru and en</translation>
+    </message>
+    <message>
+        <source>лишний аргумент %1</source>
+        <translation>unexpected argument %1</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+</context>
+<context>
     <name>Desktop</name>
     <message>
         <source>Файл %1 уже есть.

@@ -2,6 +2,8 @@
 // --language, and the English catalogue complete, every window text translated.
 
 #include <QFile>
+#include <QRegularExpression>
+#include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
 #include <vector>
@@ -79,6 +81,27 @@ class TestLanguage : public QObject {
         const app::CommandLine commandLine = read(arguments);
         QCOMPARE(QString::fromStdString(commandLine.error), error);
         QCOMPARE(QString::fromStdString(commandLine.language), language);
+    }
+
+    // The command line's answers in English, read from the catalogue before Qt is set up.
+    void answersInEnglish() {
+        QTranslator english;
+        QVERIFY(english.load(QStringLiteral(":/translations/hemodynamics_en.qm")));
+        const QString help = QString::fromStdString(app::helpText("lab", &english));
+        QVERIFY2(help.startsWith(QStringLiteral("Usage: lab [option]\nHemodynamic model of the "
+                                                "vascular bed: a teaching program")),
+                 qPrintable(help));
+        QVERIFY(help.contains(QStringLiteral("--language ru|en")));
+        QCOMPARE(QString::fromStdString(app::versionText(&english)),
+                 QStringLiteral("Hemodynamic model of the vascular bed (hemodynamics) 1.0.0\n"));
+        QCOMPARE(QString::fromStdString(
+                     app::errorLine("lab", read({"--language", "en", "--bogus"}), &english)),
+                 QStringLiteral("lab: unknown option «--bogus»; help: lab --help\n"));
+        static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+        QVERIFY(!help.contains(cyrillic));
+        // Without the catalogue, the Russian answers as they always were.
+        QVERIFY(QString::fromStdString(app::helpText("lab"))
+                    .startsWith(QStringLiteral("Использование: lab [параметр]")));
     }
 
     // Every text of the catalogue is translated, and none is left from texts that are gone.
