@@ -124,14 +124,8 @@ std::string programName(const char* path) {
 
 namespace {
 
-// A text of the answers in the catalogue's language, or as declared without one.
-QString answerText(const char* context, const char* text, const QTranslator* catalogue) {
-    const QString translated = catalogue ? catalogue->translate(context, text) : QString();
-    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
-}
-
 QString programTitle(const QTranslator* catalogue) {
-    return answerText("Form1", kProgramName, catalogue);  // the title window's caption
+    return textIn(catalogue, "Form1", kProgramName);  // the title window's caption
 }
 
 }  // namespace
@@ -139,33 +133,31 @@ QString programTitle(const QTranslator* catalogue) {
 std::string helpText(std::string_view program, const QTranslator* catalogue) {
     const QString name = QString::fromUtf8(program.data(), qsizetype(program.size()));
     const QString usage =
-        answerText("CommandLine",
-                   QT_TRANSLATE_NOOP(
-                       "CommandLine",
-                       "Использование: %1 [параметр]\n"
-                       "%2: учебная программа для\n"
-                       "лабораторной работы по медицинской физике, давление в аорте по модели "
-                       "упругого\n"
-                       "резервуара. Без параметров открывается титульное окно программы.\n"
-                       "\n"
-                       "Параметры:\n"
-                       "  -h, --help      показать эту справку и выйти\n"
-                       "  -v, --version   показать название и версию программы и выйти\n"
-                       "  --language ru|en  язык текстов программы; без этого параметра — "
-                       "первый из\n"
-                       "                  языков рабочего стола, который есть у программы, "
-                       "иначе русский\n"
-                       "\n"
-                       "Принимаются и параметры Qt, например -platform offscreen, -style Fusion"),
-                   catalogue);
+        textIn(catalogue, "CommandLine",
+               QT_TRANSLATE_NOOP(
+                   "CommandLine",
+                   "Использование: %1 [параметр]\n"
+                   "%2: учебная программа для\n"
+                   "лабораторной работы по медицинской физике, давление в аорте по модели "
+                   "упругого\n"
+                   "резервуара. Без параметров открывается титульное окно программы.\n"
+                   "\n"
+                   "Параметры:\n"
+                   "  -h, --help      показать эту справку и выйти\n"
+                   "  -v, --version   показать название и версию программы и выйти\n"
+                   "  --language ru|en  язык текстов программы; без этого параметра — "
+                   "первый из\n"
+                   "                  языков рабочего стола, который есть у программы, "
+                   "иначе русский\n"
+                   "\n"
+                   "Принимаются и параметры Qt, например -platform offscreen, -style Fusion"));
     const QString display =
         kDisplayServer
-            ? answerText("CommandLine",
-                         QT_TRANSLATE_NOOP("CommandLine",
-                                           ",\n-display :1. Программе нужен графический сеанс; на "
-                                           "компьютере без экрана её\nможно запустить так: "
-                                           "xvfb-run -a %1\n"),
-                         catalogue)
+            ? textIn(catalogue, "CommandLine",
+                     QT_TRANSLATE_NOOP("CommandLine",
+                                       ",\n-display :1. Программе нужен графический сеанс; на "
+                                       "компьютере без экрана её\nможно запустить так: "
+                                       "xvfb-run -a %1\n"))
                   .arg(name)
             : QStringLiteral(".\n");
     return (usage.arg(name, programTitle(catalogue)) + display).toStdString();
@@ -180,22 +172,19 @@ std::string versionText(const QTranslator* catalogue) {
 std::string errorLine(std::string_view program, const CommandLine& commandLine,
                       const QTranslator* catalogue) {
     const QString name = QString::fromUtf8(program.data(), qsizetype(program.size()));
-    return answerText("CommandLine",
-                      QT_TRANSLATE_NOOP("CommandLine", "%1: %2; справка: %1 --help\n"), catalogue)
+    return textIn(catalogue, "CommandLine",
+                  QT_TRANSLATE_NOOP("CommandLine", "%1: %2; справка: %1 --help\n"))
         .arg(name, commandLine.errorText && catalogue
-                       ? answerText("CommandLine", commandLine.errorText, catalogue)
+                       ? textIn(catalogue, "CommandLine", commandLine.errorText)
                              .arg(QString::fromStdString(app::quoted(commandLine.errorArgument)))
                        : QString::fromStdString(commandLine.error))
         .toStdString();
 }
 
 int answer(const CommandLine& commandLine, std::string_view program) {
-    // In the language the windows would have; the catalogue read here, before Qt is set up.
-    QTranslator english;
-    const bool inEnglish = chooseLanguage(QLocale::system().uiLanguages(), commandLine.language) ==
-                               Language::English &&
-                           english.load(QStringLiteral(":/translations/hemodynamics_en.qm"));
-    const QTranslator* const catalogue = inEnglish ? &english : nullptr;
+    // In the language the windows would have.
+    const std::unique_ptr<QTranslator> english = catalogueBeforeStart(commandLine.language);
+    const QTranslator* const catalogue = english.get();
     switch (commandLine.action) {
         case CommandLine::Action::Help:
             tell(helpText(program, catalogue), Stream::Output);

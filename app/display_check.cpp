@@ -1,10 +1,14 @@
 #include "app/display_check.h"
 
 #include <QString>
+#include <QTranslator>
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
+
+#include "app/language.h"
 
 namespace app {
 
@@ -20,6 +24,7 @@ struct HeldMessage {
 struct CheckState {
     std::string program;
     std::string display;
+    std::string language;  // as given with --language
     QtMessageHandler previous = nullptr;
     std::vector<HeldMessage> held;
 };
@@ -33,7 +38,8 @@ void handle(QtMsgType type, const QMessageLogContext& context, const QString& te
     if (type == QtFatalMsg && text.contains(QLatin1String("platform plugin"))) {
         const std::string display =
             live->display.empty() ? qgetenv("DISPLAY").toStdString() : live->display;
-        const std::string line = noDisplayLine(live->program, display);
+        const std::unique_ptr<QTranslator> catalogue = catalogueBeforeStart(live->language);
+        const std::string line = noDisplayLine(live->program, display, catalogue.get());
         std::fputs(line.c_str(), stderr);
         std::fflush(stderr);
         std::_Exit(1);  // the half-made application object cannot be torn down safely
@@ -47,10 +53,12 @@ void handle(QtMsgType type, const QMessageLogContext& context, const QString& te
 
 }  // namespace
 
-DisplayCheck::DisplayCheck(std::string program, std::string display) {
+DisplayCheck::DisplayCheck(std::string program, std::string display, std::string language) {
     if (!kDisplayServer) return;
     static CheckState state;
-    state = CheckState{.program = std::move(program), .display = std::move(display)};
+    state = CheckState{.program = std::move(program),
+                       .display = std::move(display),
+                       .language = std::move(language)};
     live = &state;
     live->previous = qInstallMessageHandler(handle);
 }
@@ -70,12 +78,25 @@ void DisplayCheck::passed() {
     live = nullptr;
 }
 
-std::string noDisplayLine(std::string_view program, std::string_view display) {
-    const std::string which = display.empty() ? "не задан (переменная DISPLAY пуста)"
-                                              : "«" + std::string(display) + "» не открывается";
-    return std::string(program) + ": нет графического дисплея: дисплей " + which +
-           "; запустите программу в графическом сеансе или так: xvfb-run -a " +
-           std::string(program) + "\n";
+std::string noDisplayLine(std::string_view program, std::string_view display,
+                          const QTranslator* catalogue) {
+    const QString name = QString::fromUtf8(program.data(), qsizetype(program.size()));
+    if (display.empty()) {
+        return textIn(catalogue, "CommandLine",
+                      QT_TRANSLATE_NOOP("CommandLine",
+                                        "%1: нет графического дисплея: дисплей не задан "
+                                        "(переменная DISPLAY пуста); запустите программу в "
+                                        "графическом сеансе или так: xvfb-run -a %1\n"))
+            .arg(name)
+            .toStdString();
+    }
+    return textIn(catalogue, "CommandLine",
+                  QT_TRANSLATE_NOOP("CommandLine",
+                                    "%1: нет графического дисплея: дисплей «%2» не открывается; "
+                                    "запустите программу в графическом сеансе или так: "
+                                    "xvfb-run -a %1\n"))
+        .arg(name, QString::fromUtf8(display.data(), qsizetype(display.size())))
+        .toStdString();
 }
 
 }  // namespace app

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+class QTranslator;
+
 namespace app {
 
 // Only where windows are shown through a display server (X11, Wayland) can the program start
@@ -21,8 +23,9 @@ inline constexpr bool kDisplayServer = false;
 
 class DisplayCheck {
   public:
-    // display: the X display named on the command line, or empty for the one of $DISPLAY.
-    DisplayCheck(std::string program, std::string display);
+    // display: the X display named on the command line, or empty for the one of $DISPLAY;
+    // language: the code given with --language, if any (the line is in the program's language).
+    DisplayCheck(std::string program, std::string display, std::string language = {});
     ~DisplayCheck();
     DisplayCheck(const DisplayCheck&) = delete;
     DisplayCheck& operator=(const DisplayCheck&) = delete;
@@ -32,7 +35,9 @@ class DisplayCheck {
     void passed();
 };
 
-// The line printed when no display can be opened. display is the X display asked for, if any.
-std::string noDisplayLine(std::string_view program, std::string_view display);
+// The line printed when no display can be opened, in the catalogue's language (Russian without
+// one). display is the X display asked for, if any.
+std::string noDisplayLine(std::string_view program, std::string_view display,
+                          const QTranslator* catalogue = nullptr);
 
 }  // namespace app

@@ -39,4 +39,16 @@ bool useLanguage(Language language) {
     return true;
 }
 
+std::unique_ptr<QTranslator> catalogueBeforeStart(std::string_view option) {
+    if (chooseLanguage(QLocale::system().uiLanguages(), option) != Language::English) return {};
+    auto catalogue = std::make_unique<QTranslator>();
+    if (!catalogue->load(QStringLiteral(":/translations/hemodynamics_en.qm"))) return {};
+    return catalogue;
+}
+
+QString textIn(const QTranslator* catalogue, const char* context, const char* text) {
+    const QString translated = catalogue ? catalogue->translate(context, text) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+}
+
 }  // namespace app

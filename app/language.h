@@ -4,8 +4,11 @@
 // not the language and stay as the desktop has them.
 
 #include <QStringList>
+#include <memory>
 #include <optional>
 #include <string_view>
+
+class QTranslator;
 
 namespace app {
 
@@ -22,5 +25,12 @@ Language chooseLanguage(const QStringList& uiLanguages, std::string_view option 
 // Installs the program's catalogue for the language (none for Russian) and Qt's own for its
 // dialogs; gives whether the program's catalogue could be read.
 bool useLanguage(Language language);
+
+// For the texts written before Qt is set up (the command line's answers, the line about a missing
+// display): the program's catalogue when its windows would be in English, else none.
+std::unique_ptr<QTranslator> catalogueBeforeStart(std::string_view option);
+
+// A text in the catalogue's language, or as declared (Russian) without one.
+QString textIn(const QTranslator* catalogue, const char* context, const char* text);
 
 }  // namespace app

@@ -44,7 +44,7 @@ int run(int argc, char** argv) {
 
     // The window manager and the taskbar find the program's name and icon through this.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
-    DisplayCheck displayCheck(program, commandLine.display);
+    DisplayCheck displayCheck(program, commandLine.display, commandLine.language);
     QApplication application(argc, argv);
     displayCheck.passed();
     // One look for every window and button of the program, unless -style chose another.

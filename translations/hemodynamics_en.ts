@@ -176,6 +176,18 @@ it can be started as: xvfb-run -a %1
         <source>неизвестный параметр %1</source>
         <translation>unknown option %1</translation>
     </message>
+    <message>
+        <source>%1: нет графического дисплея: дисплей не задан (переменная DISPLAY пуста); запустите программу в графическом сеансе или так: xvfb-run -a %1
+</source>
+        <translation>%1: no graphical display: no display is set (DISPLAY is empty); start the program in a graphical session or like this: xvfb-run -a %1
+</translation>
+    </message>
+    <message>
+        <source>%1: нет графического дисплея: дисплей «%2» не открывается; запустите программу в графическом сеансе или так: xvfb-run -a %1
+</source>
+        <translation>%1: no graphical display: the display «%2» does not open; start the program in a graphical session or like this: xvfb-run -a %1
+</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>

@@ -11,11 +11,13 @@ trap 'rm -rf "$out"' EXIT
 failures=0
 fail() { echo "command line: FAIL: $*" >&2; failures=$((failures + 1)); }
 
-# run <name> <args...>: runs the program without any display; keeps stdout, stderr, status.
+# run <name> <args...>: runs the program without any display, on a desktop of no language (the
+# program's own, Russian); keeps stdout, stderr, status.
 run() {
   local name=$1
   shift
   env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
+    -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 \
     "$program" "$@" >"$out/$name.out" 2>"$out/$name.err"
   echo $? >"$out/$name.status"
 }
@@ -63,6 +65,9 @@ dead=":$((900 + RANDOM % 90))"
 while [ -e "/tmp/.X11-unix/X${dead#:}" ]; do dead=":$((900 + RANDOM % 90))"; done
 run dead_display -display "$dead"
 expect dead_display 1 err 1 "«$dead»"
+grep -qF "не открывается" "$out/dead_display.err" || fail "dead_display: not in Russian"
+run dead_display_en --language en -display "$dead"
+expect dead_display_en 1 err 1 "no graphical display: the display «$dead» does not open"
 
 # Qt's options are accepted: the program starts and keeps running until it is stopped.
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/display_check.h"
 #include "app/language.h"
 
 Q_DECLARE_METATYPE(app::Language)
@@ -97,6 +98,10 @@ class TestLanguage : public QObject {
         QCOMPARE(QString::fromStdString(
                      app::errorLine("lab", read({"--language", "en", "--bogus"}), &english)),
                  QStringLiteral("lab: unknown option «--bogus»; help: lab --help\n"));
+        QCOMPARE(QString::fromStdString(app::noDisplayLine("lab", ":7", &english)),
+                 QStringLiteral("lab: no graphical display: the display «:7» does not open; start "
+                                "the program in a graphical session or like this: xvfb-run -a "
+                                "lab\n"));
         static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
         QVERIFY(!help.contains(cyrillic));
         // Without the catalogue, the Russian answers as they always were.
