@@ -3,25 +3,18 @@
 
 #include <QLoggingCategory>
 #include <QtTest>
-#include <vector>
 
 #include "app/about.h"
 #include "app/command_line.h"
 #include "app/display_check.h"
+#include "tests/support/command_line_args.h"
 
 Q_DECLARE_METATYPE(app::CommandLine::Action)
 
 namespace {
 
 using Action = app::CommandLine::Action;
-
-app::CommandLine read(const QStringList& arguments) {
-    std::vector<QByteArray> bytes{"/usr/bin/hemodynamics"};
-    for (const QString& argument : arguments) bytes.push_back(argument.toUtf8());
-    std::vector<const char*> argv;
-    for (const QByteArray& b : bytes) argv.push_back(b.constData());
-    return app::readCommandLine(static_cast<int>(argv.size()), argv.data());
-}
+using testing_support::readArguments;
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
@@ -81,7 +74,7 @@ class TestCommandLine : public QObject {
         QFETCH(QString, error);
         QFETCH(bool, styleChosen);
         QFETCH(QString, display);
-        const app::CommandLine commandLine = read(arguments);
+        const app::CommandLine commandLine = readArguments(arguments);
         QCOMPARE(commandLine.action, action);
         if (action == Action::Error) {
             QVERIFY2(text(commandLine.error).contains(error), commandLine.error.c_str());
@@ -116,7 +109,7 @@ class TestCommandLine : public QObject {
                  QStringLiteral("Модель гемодинамики сосудистого русла (hemodynamics) %1\n")
                      .arg(QString::fromLatin1(app::kVersion)));
 
-        const QString error = text(app::errorLine("lab", read({"--colour"})));
+        const QString error = text(app::errorLine("lab", readArguments({"--colour"})));
         QCOMPARE(error,
                  QStringLiteral("lab: неизвестный параметр «--colour»; справка: lab --help\n"));
     }

@@ -6,25 +6,15 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
-#include <vector>
 
 #include "app/command_line.h"
 #include "app/display_check.h"
 #include "app/language.h"
+#include "tests/support/command_line_args.h"
 
 Q_DECLARE_METATYPE(app::Language)
 
-namespace {
-
-app::CommandLine read(const QStringList& arguments) {
-    std::vector<QByteArray> bytes{"hemodynamics"};
-    for (const QString& argument : arguments) bytes.push_back(argument.toUtf8());
-    std::vector<const char*> argv;
-    for (const QByteArray& b : bytes) argv.push_back(b.constData());
-    return app::readCommandLine(static_cast<int>(argv.size()), argv.data());
-}
-
-}  // namespace
+using testing_support::readArguments;
 
 class TestLanguage : public QObject {
     Q_OBJECT
@@ -79,7 +69,7 @@ class TestLanguage : public QObject {
         QFETCH(QStringList, arguments);
         QFETCH(QString, language);
         QFETCH(QString, error);
-        const app::CommandLine commandLine = read(arguments);
+        const app::CommandLine commandLine = readArguments(arguments);
         QCOMPARE(QString::fromStdString(commandLine.error), error);
         QCOMPARE(QString::fromStdString(commandLine.language), language);
     }
@@ -95,8 +85,8 @@ class TestLanguage : public QObject {
         QVERIFY(help.contains(QStringLiteral("--language ru|en")));
         QCOMPARE(QString::fromStdString(app::versionText(&english)),
                  QStringLiteral("Hemodynamic model of the vascular bed (hemodynamics) 1.0.0\n"));
-        QCOMPARE(QString::fromStdString(
-                     app::errorLine("lab", read({"--language", "en", "--bogus"}), &english)),
+        QCOMPARE(QString::fromStdString(app::errorLine(
+                     "lab", readArguments({"--language", "en", "--bogus"}), &english)),
                  QStringLiteral("lab: unknown option «--bogus»; help: lab --help\n"));
         QCOMPARE(QString::fromStdString(app::noDisplayLine("lab", ":7", &english)),
                  QStringLiteral("lab: no graphical display: the display «:7» does not open; start "
