@@ -131,8 +131,8 @@ class TestEnglish : public QObject {
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
 
-    // A cardiac cycle built as a student does: the chart's title, axes and legend in English, and
-    // its data file headed in English with every point's value exactly as on the chart.
+    // A cardiac cycle built as a student does: the chart's title, axes and legend, the printed
+    // header, and its data file headed in English with every point's value exactly as on the chart.
     void cardiacCycleChartAndData() {
         testing_support::RecordingDesktop desktop;
         const app::WindowSet set(desktop);
@@ -154,6 +154,13 @@ class TestEnglish : public QObject {
             if (!title.isEmpty()) legend << title;
         }
         QCOMPARE(legend, (QStringList{"C1", "C2", "C3"}));
+        // The printed page's header: the window's heading and its values, as the window says them.
+        const QStringList header = window->documentHeader();
+        QCOMPARE(header.front(),
+                 QStringLiteral("Dependence of aortic pressure on the compliance of "
+                                "the large vessels over the cardiac cycle"));
+        QVERIFY2(!hasCyrillic(header.join(QLatin1Char('\n'))),
+                 qPrintable(header.join(QLatin1Char('\n'))));
 
         QTemporaryDir folder;
         desktop.savePath = folder.filePath(QStringLiteral("data.csv"));
