@@ -66,12 +66,9 @@ CommandLine readCommandLine(int argc, const char* const* argv) {
     const auto answered = [&result](CommandLine::Action action) {
         return CommandLine{.action = action, .language = result.language};
     };
-    // fault: the Russian text with %1 where the argument goes, translated by errorLine().
+    // fault: the Russian text with %1 where the argument goes.
     const auto failure = [&result](const char* fault, std::string_view argument) {
-        std::string error = fault;
-        error.replace(error.find("%1"), 2, quoted(argument));
         return CommandLine{.action = CommandLine::Action::Error,
-                           .error = std::move(error),
                            .errorText = fault,
                            .errorArgument = std::string(argument),
                            .language = result.language};
@@ -128,6 +125,12 @@ QString programTitle(const QTranslator* catalogue) {
     return textIn(catalogue, "Form1", kProgramName);  // the title window's caption
 }
 
+QString errorIn(const CommandLine& commandLine, const QTranslator* catalogue) {
+    if (!commandLine.errorText) return {};
+    return textIn(catalogue, "CommandLine", commandLine.errorText)
+        .arg(QString::fromStdString(app::quoted(commandLine.errorArgument)));
+}
+
 }  // namespace
 
 std::string helpText(std::string_view program, const QTranslator* catalogue) {
@@ -174,12 +177,11 @@ std::string errorLine(std::string_view program, const CommandLine& commandLine,
     const QString name = QString::fromUtf8(program.data(), qsizetype(program.size()));
     return textIn(catalogue, "CommandLine",
                   QT_TRANSLATE_NOOP("CommandLine", "%1: %2; справка: %1 --help\n"))
-        .arg(name, commandLine.errorText && catalogue
-                       ? textIn(catalogue, "CommandLine", commandLine.errorText)
-                             .arg(QString::fromStdString(app::quoted(commandLine.errorArgument)))
-                       : QString::fromStdString(commandLine.error))
+        .arg(name, errorIn(commandLine, catalogue))
         .toStdString();
 }
+
+std::string CommandLine::error() const { return errorIn(*this, nullptr).toStdString(); }
 
 int answer(const CommandLine& commandLine, std::string_view program) {
     // In the language the windows would have.

@@ -13,12 +13,16 @@ namespace app {
 struct CommandLine {
     enum class Action { Run, Help, Version, Error };
     Action action = Action::Run;
-    std::string error;                // for Error: what is wrong, in one line
-    const char* errorText = nullptr;  // the same with %1 for the argument, to be translated
+    // For Error: what is wrong, the Russian text with %1 where the argument goes (errorLine()
+    // translates it), and that argument.
+    const char* errorText = nullptr;
     std::string errorArgument;
     bool styleChosen = false;  // Qt's -style was given, so the program keeps that style
     std::string display;       // the X display named by Qt's -display, if any
     std::string language;      // the code given with --language ("ru" or "en"), if any
+
+    // For Error: what is wrong, in one line, in Russian; empty otherwise.
+    std::string error() const;
 };
 
 // The arguments after the program's own path argv[0]. The first of the program's options or the

@@ -10,6 +10,15 @@
 
 namespace app {
 
+namespace {
+
+// The English catalogue, built into the program.
+bool loadEnglish(QTranslator& translator) {
+    return translator.load(QStringLiteral(":/translations/hemodynamics_en.qm"));
+}
+
+}  // namespace
+
 std::optional<Language> languageNamed(std::string_view code) {
     if (code == "ru") return Language::Russian;
     if (code == "en") return Language::English;
@@ -34,7 +43,7 @@ bool useLanguage(Language language) {
         return true;
     }
     auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
-    if (!translator->load(QStringLiteral(":/translations/hemodynamics_en.qm"))) return false;
+    if (!loadEnglish(*translator)) return false;
     QCoreApplication::installTranslator(translator.release());  // owned by the application
     return true;
 }
@@ -42,7 +51,7 @@ bool useLanguage(Language language) {
 std::unique_ptr<QTranslator> catalogueBeforeStart(std::string_view option) {
     if (chooseLanguage(QLocale::system().uiLanguages(), option) != Language::English) return {};
     auto catalogue = std::make_unique<QTranslator>();
-    if (!catalogue->load(QStringLiteral(":/translations/hemodynamics_en.qm"))) return {};
+    if (!loadEnglish(*catalogue)) return {};
     return catalogue;
 }
 

@@ -81,13 +81,15 @@ void ChartMenu::copyPicture() {
 void ChartMenu::savePicture() {
     ChartHost* const host = chart().host();
     if (!host) return;
-    QString filter = chartText(kPngFilter);
+    const QString png = chartText(kPngFilter);
+    const QString svgType = chartText(kSvgFilter);
+    QString filter = png;
     const QString chosen =
         host->saveFileName(captionOf(kSavePicture), chartText(kFileName) + QStringLiteral(".png"),
-                           {chartText(kPngFilter), chartText(kSvgFilter)}, &filter);
+                           {png, svgType}, &filter);
     if (chosen.isEmpty()) return;
     // The file's type is the one chosen in the dialog, whatever the name typed.
-    const bool svg = filter == chartText(kSvgFilter);
+    const bool svg = filter == svgType;
     const QString path = withExtension(chosen, svg ? QStringLiteral("svg") : QStringLiteral("png"));
     if (!mayWrite(path)) return;
     if (svg) {
@@ -102,10 +104,10 @@ void ChartMenu::savePicture() {
 void ChartMenu::saveData() {
     ChartHost* const host = chart().host();
     if (!host) return;
-    QString filter = chartText(kCsvFilter);
-    const QString chosen =
-        host->saveFileName(captionOf(kSaveData), chartText(kFileName) + QStringLiteral(".csv"),
-                           {chartText(kCsvFilter)}, &filter);
+    const QString csv = chartText(kCsvFilter);
+    QString filter = csv;
+    const QString chosen = host->saveFileName(
+        captionOf(kSaveData), chartText(kFileName) + QStringLiteral(".csv"), {csv}, &filter);
     if (chosen.isEmpty()) return;
     const QString path = withExtension(chosen, QStringLiteral("csv"));
     if (!mayWrite(path)) return;

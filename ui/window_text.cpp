@@ -5,11 +5,12 @@
 namespace ui {
 
 QString windowText(const char* window, const char* text) {
+    const QString source = QString::fromUtf8(text);
     for (const char* context : {window, "Investigation"}) {
-        const QString translated = QCoreApplication::translate(context, text);
-        if (translated != QString::fromUtf8(text)) return translated;
+        QString translated = QCoreApplication::translate(context, text);
+        if (translated != source) return translated;
     }
-    return QString::fromUtf8(text);
+    return source;
 }
 
 }  // namespace ui

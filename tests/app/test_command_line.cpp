@@ -77,9 +77,9 @@ class TestCommandLine : public QObject {
         const app::CommandLine commandLine = readArguments(arguments);
         QCOMPARE(commandLine.action, action);
         if (action == Action::Error) {
-            QVERIFY2(text(commandLine.error).contains(error), commandLine.error.c_str());
+            QVERIFY2(text(commandLine.error()).contains(error), commandLine.error().c_str());
         } else {
-            QVERIFY(commandLine.error.empty());
+            QVERIFY(commandLine.error().empty());
         }
         if (action == Action::Run) {
             QCOMPARE(commandLine.styleChosen, styleChosen);

@@ -4,7 +4,6 @@
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -13,16 +12,14 @@
 #include "chart/chart_menu.h"
 #include "chart/chart_widget.h"
 #include "tests/investigations/window_factory.h"
+#include "tests/support/cyrillic.h"
 #include "tests/support/program_fonts.h"
 #include "tests/support/recording_desktop.h"
 #include "ui/form.h"
 
 namespace {
 
-bool hasCyrillic(const QString& text) {
-    static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
-    return text.contains(cyrillic);
-}
+using testing_support::hasCyrillic;
 
 // Where a label's words stand, in its parent's coordinates: the ink of each line of a label sized
 // to its text (lines are indented with spaces, so a line may stand beside a picture the label's
